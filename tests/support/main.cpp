@@ -1,0 +1,14 @@
+// Test entry point: a real application object (offscreen) with the program's
+// error display, and a scripted message service so no box ever blocks.
+#include "app/Aplikacja.h"
+#include "support/KomunikatySkryptowe.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  Aplikacja app(argc, argv);
+  ustawKomunikaty(std::make_unique<KomunikatySkryptowe>());
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
