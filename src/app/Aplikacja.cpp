@@ -4,7 +4,10 @@
 
 #include <exception>
 
+static void initResources() { Q_INIT_RESOURCE(orbe); }
+
 Aplikacja::Aplikacja(int& argc, char** argv) : QApplication(argc, argv) {
+  initResources();
   setApplicationName(QStringLiteral("ORBE"));
   setApplicationDisplayName(QStringLiteral("ORBE"));
   setOrganizationName(QStringLiteral("Halvik"));

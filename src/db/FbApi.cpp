@@ -1,0 +1,25 @@
+#include "db/FbApi.h"
+
+#include <QString>
+
+namespace fb {
+
+Firebird::IMaster* master() {
+  static Firebird::IMaster* m = Firebird::fb_get_master_interface();
+  return m;
+}
+
+Firebird::IUtil* util() { return master()->getUtilInterface(); }
+
+void raise(Firebird::IStatus* status) {
+  char buffer[2048];
+  util()->formatStatus(buffer, sizeof buffer, status);
+  const intptr_t* errors = status->getErrors();
+  const int code = (errors && errors[0] == 1) ? static_cast<int>(errors[1]) : 0;
+  throw DbError(QString::fromUtf8(buffer).trimmed(), code);
+}
+
+Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
+Status::~Status() { status_->dispose(); }
+
+}  // namespace fb

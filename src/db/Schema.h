@@ -1,0 +1,15 @@
+#pragma once
+// The clinic database script (a program resource) and its execution.
+#include <QString>
+#include <QStringList>
+
+class Connection;
+
+// The statements of a script, split at the terminator; SET TERM changes it.
+QStringList splitSqlScript(const QString& script);
+// The clinic schema script.
+QString schemaScript();
+// Runs every statement of the script, committing after each.
+void runSqlScript(Connection& connection, const QString& script);
+// Creates `path` as an empty clinic database (fails when it exists).
+void createClinicDatabase(const QString& path, const QStringList& params);
