@@ -1,6 +1,18 @@
 #include "app/Aplikacja.h"
+#include "app/Okna.h"
+#include "app/TForm1.h"
 
 int main(int argc, char** argv) {
   Aplikacja app(argc, argv);
-  return 0;
+  int wynik = 0;
+  try {
+    UtworzOkna();
+    Form1->show();
+    wynik = app.exec();
+  } catch (...) {
+    PokazBlad(std::current_exception());
+    wynik = 1;
+  }
+  ZniszczOkna();
+  return wynik;
 }
