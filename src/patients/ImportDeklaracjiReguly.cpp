@@ -3,6 +3,8 @@
 #include "common/Win1250.h"
 #include "patients/Pesel.h"
 
+#include <algorithm>
+
 namespace ImportDeklaracji {
 
 namespace {
@@ -89,7 +91,6 @@ const std::array<QString, IloscKolumn>& NazwyKolumn() {
 
 Naglowek SprawdzNaglowek(const QString& liniaNaglowka) {
   Naglowek n;
-  n.pozycja.fill(-1);
   const QStringList pola = PodzielPola(liniaNaglowka);
   for (int k = 0; k < IloscKolumn; ++k) {
     for (int i = 0; i < pola.size(); ++i) {
@@ -177,6 +178,14 @@ QString PoleZaDlugie(const RekordDeklaracji& r) {
   for (const auto& [k, wartosc] : pola)
     if (wartosc->size() > DlugoscKolumny(k)) return NazwyKolumn()[k];
   return {};
+}
+
+QString PowodZaDlugiegoPola(const RekordDeklaracji& r) {
+  const QString nazwa = PoleZaDlugie(r);
+  if (nazwa.isEmpty()) return {};
+  const auto k = static_cast<Kolumna>(
+      std::find(NazwyKolumn().begin(), NazwyKolumn().end(), nazwa) - NazwyKolumn().begin());
+  return QStringLiteral("za długie pole '%1' (dopuszczalna długość: %2)").arg(nazwa).arg(DlugoscKolumny(k));
 }
 
 void MapaLekarzy::dodaj(const QString& klucz, int id) {

@@ -40,6 +40,7 @@ constexpr int IloscWymaganych = Plec + 1;
 const std::array<QString, IloscKolumn>& NazwyKolumn();
 
 struct Naglowek {
+  Naglowek() { pozycja.fill(-1); }
   bool poprawny = false;               // all required names found
   std::array<int, IloscKolumn> pozycja;  // field index of each column, -1 when absent
   QStringList brakujace;               // required names not found
@@ -78,6 +79,8 @@ OdczytRekordu CzytajRekord(const Naglowek& naglowek, const QString& linia);
 // when all fit (so that the caller can skip the line instead of failing the
 // statement).
 QString PoleZaDlugie(const RekordDeklaracji& r);
+// The same as the reason of the unreadable-lines list, empty when all fit.
+QString PowodZaDlugiegoPola(const RekordDeklaracji& r);
 // Maximum length of the PACJENCI column a column is written to; 0 when it is
 // not written as text.
 int DlugoscKolumny(Kolumna k);

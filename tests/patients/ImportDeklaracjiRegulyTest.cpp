@@ -1,5 +1,8 @@
 #include "patients/ImportDeklaracjiReguly.h"
 
+#include "common/Win1250.h"
+
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ImportDeklaracji;
@@ -66,6 +69,7 @@ TEST(ImportDeklaracji, FieldsSplitAtEverySemicolonWithoutQuoting) {
 }
 
 TEST(ImportDeklaracji, HeaderNamesTrimmedCaselessInAnyOrder) {
+  EXPECT_EQ(Naglowek().pozycjaKolumny(PeselLekarza), -1);
   const Naglowek pelny = SprawdzNaglowek(pelnyNaglowek);
   ASSERT_TRUE(pelny.poprawny);
   for (int k = 0; k < IloscKolumn; ++k) EXPECT_EQ(pelny.pozycja[k], k);
@@ -222,8 +226,12 @@ TEST(ImportDeklaracji, ValueLongerThanItsColumnIsNamed) {
     RekordDeklaracji r;
     r.*p.pole = QString(DlugoscKolumny(p.kolumna), u'Ż');
     EXPECT_EQ(PoleZaDlugie(r), QString());
+    EXPECT_EQ(PowodZaDlugiegoPola(r), QString());
     r.*p.pole += u'x';
     EXPECT_EQ(PoleZaDlugie(r), NazwyKolumn()[p.kolumna]);
+    EXPECT_EQ(PowodZaDlugiegoPola(r), QStringLiteral("za długie pole '%1' (dopuszczalna długość: %2)")
+                                          .arg(NazwyKolumn()[p.kolumna])
+                                          .arg(DlugoscKolumny(p.kolumna)));
   }
   // Values that are not written as text are not limited.
   RekordDeklaracji r;
@@ -391,4 +399,42 @@ TEST(ImportDeklaracji, UpdateLogLayout) {
   EXPECT_EQ(LogAktualizacji(start, "/x.csv", true, {}),
             QStringList({"Log aktualizacji 2024-01-05 07:03", "Plik źródłowy '/x.csv'",
                          "Błędny format pliku źródłowego.", "", "ZAKTUALIZOWANO: 0", "", "DODANO: 0", ""}));
+}
+
+TEST(ImportDeklaracji, KsSwdFileReadsIntoHeaderAndRecords) {
+  QTemporaryDir dir;
+  const QString plik = dir.filePath("deklaracje.csv");
+  const QString tekst = QStringLiteral(
+      "LISTA DEKLARACJI Z PROGRAMU KS-SWD\r\n"
+      "\r\n"
+      " Płeć ;PESEL;NAZWISKO;Imię;Data urodzenia;Kod pocztowy;Miejscowość;Ulica;Nr domu;Nr lokalu;"
+      "Gmina;Powiat;Województwo;typ deklaracji;Data operacji;Nr prawa wyk. zaw. lek.;PESEL lekarza\r\n"
+      "K;05232101246;ŻÓŁKIEWSKA;Łucja;2005-03-21;00-950;Łódź;Kwiatowa;12;5;Łódź;łódzki;łódzkie;3;2023-02-01;;\r\n"
+      "\n"
+      "M;;NOWAK;Jan;1985-05-17;00-001;Kraków;Długa;1;;Kraków;krakowski;małopolskie;1;2023-02-01;7777777;\r"
+      "LISTA DEKLARACJI Z PROGRAMU KS-SWD\r\n"
+      "M;85051701230;NOWAK\r\n");
+  ASSERT_TRUE(Win1250::zapiszBajty(plik, Win1250::zakoduj(tekst)));
+
+  const QStringList linie = UsunPusteITytul(Win1250::czytajLinie(plik));
+  ASSERT_EQ(linie.size(), 4);
+  const Naglowek n = SprawdzNaglowek(linie.first());
+  ASSERT_TRUE(n.poprawny);
+
+  const OdczytRekordu a = CzytajRekord(n, linie.at(1));
+  ASSERT_TRUE(a.rekord);
+  EXPECT_EQ(a.rekord->nazwisko, "ŻÓŁKIEWSKA");
+  EXPECT_EQ(a.rekord->poczta, "Łódź");
+  EXPECT_EQ(a.rekord->typDeklaracji, 3);
+  EXPECT_EQ(NoweDatyDeklaracji({QDate(2020, 1, 1), {}}, a.rekord->typDeklaracji, a.rekord->dataOperacji),
+            (DatyDeklaracji{QDate(2020, 1, 1), QDate(2023, 2, 1)}));
+
+  const OdczytRekordu b = CzytajRekord(n, linie.at(2));
+  ASSERT_TRUE(b.rekord);
+  EXPECT_TRUE(b.rekord->pesel.isEmpty());
+  EXPECT_EQ(PozycjaBezPesel(*b.rekord), "NOWAK Jan");
+
+  const OdczytRekordu c = CzytajRekord(n, linie.at(3));
+  EXPECT_FALSE(c.rekord);
+  EXPECT_EQ(PozycjaNieczytelna(c.powod, linie.at(3)), "brak pola 'Imię'\tM;85051701230;NOWAK");
 }
