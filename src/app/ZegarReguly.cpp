@@ -1,6 +1,6 @@
 #include "app/ZegarReguly.h"
 
-#include "schedule/CzasDnia.h"
+#include "common/CzasDnia.h"
 
 #include <cmath>
 #include <numbers>

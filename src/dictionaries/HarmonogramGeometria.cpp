@@ -1,6 +1,6 @@
 #include "dictionaries/HarmonogramGeometria.h"
 
-#include "schedule/CzasDnia.h"
+#include "common/CzasDnia.h"
 
 namespace HarmonogramGeometria {
 

@@ -1,5 +1,7 @@
 #include "exports/PlikCSV.h"
 
+#include "common/Formaty.h"
+
 #include "common/Win1250.h"
 #include "exports/PodstawPola.h"
 
@@ -49,7 +51,7 @@ QList<PozycjaDeklaracji> PozycjeDeklaracji(const QDate& dtDeklarLek, const QDate
 }
 
 QString OkresWykazu(const QDate& od, const QDate& do_) {
-  return DataEksportu(od) + u'÷' + DataEksportu(do_);
+  return Formaty::dataEksportu(od) + u'÷' + Formaty::dataEksportu(do_);
 }
 
 QString NazwaPlikuWykazuBadan(const QDate& od, const QDate& do_) {

@@ -1,5 +1,7 @@
 #include "exports/PodstawPola.h"
 
+#include "common/Formaty.h"
+
 #include <QPair>
 
 bool ListaPolRekordu::znajdzPole(const QString& nazwa, QVariant& wartosc) const {
@@ -12,13 +14,9 @@ bool ListaPolRekordu::znajdzPole(const QString& nazwa, QVariant& wartosc) const 
   return false;
 }
 
-QString DataEksportu(const QDate& data) {
-  return data.isValid() ? data.toString(QStringLiteral("yyyy-MM-dd")) : QString();
-}
-
 QString TekstPola(const QVariant& wartosc) {
   if (wartosc.isNull()) return {};
-  if (wartosc.metaType() == QMetaType::fromType<QDate>()) return DataEksportu(wartosc.toDate());
+  if (wartosc.metaType() == QMetaType::fromType<QDate>()) return Formaty::dataEksportu(wartosc.toDate());
   return wartosc.toString();
 }
 
@@ -64,7 +62,7 @@ QString KomorkaWizyty(const QString& tresc, const RekordEksportu& rekord, int lp
                       const QTime& godz) {
   QString t = tresc;
   t.replace(QLatin1String("<LP>"), QString::number(lp));
-  t.replace(QLatin1String("<DATA>"), DataEksportu(data));
+  t.replace(QLatin1String("<DATA>"), Formaty::dataEksportu(data));
   t.replace(QLatin1String("<GODZ>"), godz.isValid() ? godz.toString(QStringLiteral("HH:mm")) : QString());
   return PodstawPola(t, rekord);
 }
@@ -74,6 +72,6 @@ QString KomorkaDeklaracji(const QString& tresc, const RekordEksportu& rekord, in
   QString t = tresc;
   t.replace(QLatin1String("<LP>"), QString::number(lp));
   t.replace(QLatin1String("<TYP_DEKLARACJI>"), QString::number(typ));
-  t.replace(QLatin1String("<DATA_DEKLARACJI>"), DataEksportu(dataDeklaracji));
+  t.replace(QLatin1String("<DATA_DEKLARACJI>"), Formaty::dataEksportu(dataDeklaracji));
   return PodstawPola(t, rekord);
 }

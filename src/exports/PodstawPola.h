@@ -33,8 +33,6 @@ class ListaPolRekordu : public RekordEksportu {
   QList<PoleRekordu> pola;
 };
 
-// Dates in the exports: "YYYY-MM-DD", empty for a null date.
-QString DataEksportu(const QDate& data);
 // A column value as cell text: dates as above, empty for null, others as text.
 QString TekstPola(const QVariant& wartosc);
 

@@ -3,7 +3,7 @@
 // working ranges with the day's visits placed among them at their own times,
 // and the questions the commands and the drawing ask of those rows.
 // Plain values in, plain values out; the main window feeds it from its queries.
-#include "schedule/CzasDnia.h"
+#include "common/CzasDnia.h"
 
 #include <QDate>
 #include <QString>

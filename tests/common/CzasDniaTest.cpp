@@ -1,4 +1,4 @@
-#include "schedule/CzasDnia.h"
+#include "common/CzasDnia.h"
 
 #include <gtest/gtest.h>
 
