@@ -13,7 +13,6 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
@@ -54,7 +53,6 @@ TForm1::TForm1() {
   connect(&timer_Start, &QTimer::timeout, this, &TForm1::timer_StartTimer);
   timerLogowanieTimeOut.setSingleShot(true);
 
-  QRandomGenerator::global()->seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
   setWindowState(Qt::WindowMaximized);
 }
 

@@ -3,7 +3,6 @@
 #include "db/FbApi.h"
 
 #include <QByteArray>
-#include <QRegularExpression>
 #include <firebird/Interface.h>
 #include <iberror.h>
 #include <ibase.h>
@@ -84,12 +83,18 @@ Connection::~Connection() {
 }
 
 bool Connection::isRemoteName(const QString& database) {
-  static const QRegularExpression remote(QStringLiteral("^[^:/\\\\]{2,}:"));
-  return remote.match(database).hasMatch();
+  // Local files here are absolute paths; anything else with a colon names a host.
+  return !database.startsWith(u'/') && database.contains(u':');
 }
 
 void Connection::open(const QString& database, const QStringList& params, Access access) {
   close();
+  if (access == Access::Auto) {
+    // An administrator (or a test run) may pin the way local files are opened.
+    const QByteArray pinned = qgetenv("ORBE_DOSTEP_BAZY");
+    if (pinned == "embedded") access = Access::Embedded;
+    else if (pinned == "server") access = Access::Server;
+  }
   const Dpb p = parseParams(params);
   IAttachment* a = nullptr;
   if (isRemoteName(database) || access == Access::Server) {

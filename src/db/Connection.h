@@ -33,7 +33,7 @@ class Connection : public QObject {
   // Creates an empty database file (dialect 3, WIN1250) and leaves it closed.
   static void createDatabase(const QString& path, const QStringList& params);
 
-  // True for "host:path" names; a plain path (or a drive letter) is local.
+  // True for "host:path" names; a local file is an absolute path.
   static bool isRemoteName(const QString& database);
 
   // Changes on every open, so prepared statements know to prepare again.

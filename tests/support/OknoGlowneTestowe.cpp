@@ -1,0 +1,22 @@
+#include "support/OknoGlowneTestowe.h"
+
+#include <QApplication>
+#include <QTest>
+
+OknoGlowneTestowe::OknoGlowneTestowe(bool start) {
+  qputenv("ORBE_DATA_DIR", baza.katalog().toUtf8());
+  UtworzOkna();
+  Form1->show();
+  if (start) uruchomStart();
+}
+
+void OknoGlowneTestowe::uruchomStart() {
+  Form1->timer_StartTimer();
+  QApplication::processEvents();
+}
+
+OknoGlowneTestowe::~OknoGlowneTestowe() {
+  Form1->close();
+  ZniszczOkna();
+  QApplication::processEvents();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The program's windows over a fresh test database: the data folder is the
+// database's folder, the main window is shown and its start-up has run.
+#include "app/Okna.h"
+#include "app/TForm1.h"
+#include "support/BazaTestowa.h"
+#include "support/KomunikatySkryptowe.h"
+
+class OknoGlowneTestowe {
+ public:
+  // With uruchomStart = false a test prepares the data folder or the state
+  // first and then calls uruchomStart().
+  explicit OknoGlowneTestowe(bool uruchomStart = true);
+  ~OknoGlowneTestowe();
+
+  BazaTestowa baza;
+  ZKomunikatami komunikaty;
+  TForm1& okno() { return *Form1; }
+  void uruchomStart();
+};
