@@ -41,6 +41,21 @@ class TForm1 : public QMainWindow {
   void ZatrzymajOdliczanie();
   void WznowOdliczanie();
 
+  // --- Day grid and doctor tabs (TForm1Siatka.cpp) ---
+  // Reloads the doctor tabs and ListaLekarzy from LEKARZE (first tab selected).
+  void WczytajLekarzy();
+  // The tab change: doctor colours, BiezacyLekarz, both queries, rebuild, row by time.
+  void ZmianaZakladki();
+  // Selects the tab whose ListaLekarzy entry has this ID (none when absent).
+  void WybierzZakladkeLekarza(int id);
+  // Closes and reopens the advice-type list the grid looks codes up in.
+  void OtworzPorady();
+  void ZbudujSiatke();
+  void UstawWierszWgCzasu();
+  // The selected data row (0 = first data row), -1 for none.
+  int WybranyWiersz() const;
+  void WybierzWiersz(int wiersz);
+
   void UstawPanel(int numer, const QString& tekst);
   QString TekstPanelu(int numer) const;
 

@@ -1,0 +1,5 @@
+#pragma once
+// Every command of orbe-admin, one function each (in its own file).
+#include <QStringList>
+
+int PolecenieInit(const QStringList& args);
