@@ -3,3 +3,4 @@
 #include <QStringList>
 
 int PolecenieInit(const QStringList& args);
+int PolecenieKatalog(const QStringList& args);

@@ -8,6 +8,7 @@
 
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
+    {"katalog", "", "wypisuje katalog danych programu", PolecenieKatalog},
 };
 
 static int pomoc() {

@@ -36,7 +36,7 @@ Dpb parseParams(const QStringList& params) {
 }
 
 // Attaches (or creates) with the given provider list; empty = the client's default.
-IAttachment* attach(const QString& database, const Dpb& p, const char* providers, bool create) {
+IAttachment* attach(const QString& database, const Dpb& p, const char* providers, bool create, int forcedWrites = -1) {
   return fb::call([&](ThrowStatusWrapper* st) {
     fb::Xpb dpb(fb::util()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0));
     if (!p.user.isEmpty()) dpb->insertString(st, isc_dpb_user_name, p.user.constData());
@@ -44,7 +44,9 @@ IAttachment* attach(const QString& database, const Dpb& p, const char* providers
     if (!p.charset.isEmpty()) dpb->insertString(st, isc_dpb_lc_ctype, p.charset.constData());
     if (!p.role.isEmpty()) dpb->insertString(st, isc_dpb_sql_role_name, p.role.constData());
     if (providers) dpb->insertString(st, isc_dpb_config, providers);
+    if (forcedWrites >= 0) dpb->insertInt(st, isc_dpb_force_write, forcedWrites);
     if (create) {
+      dpb->insertInt(st, isc_dpb_force_write, 0);
       dpb->insertInt(st, isc_dpb_sql_dialect, 3);
       dpb->insertString(st, isc_dpb_set_db_charset, "WIN1250");
       dpb->insertInt(st, isc_dpb_page_size, 8192);
@@ -61,7 +63,8 @@ bool isNetworkFailure(const DbError& e) { return e.code() == isc_network_error |
 
 // The embedded engine holds a file for one process: say what to do about it.
 DbError explain(const DbError& e) {
-  if (e.message().contains(QStringLiteral("incompatible with current"))) {
+  if (e.message().contains(QStringLiteral("incompatible with current")) ||
+      e.message().contains(QStringLiteral("during \"lock\" operation"))) {
     return DbError(e.message() + QStringLiteral(
                                      "\n\nBaza danych jest otwarta przez inny program działający bez serwera "
                                      "(np. drugie okno ORBE lub orbe-admin). Zamknij go albo zainstaluj i uruchom "
@@ -157,6 +160,11 @@ void Connection::rollbackRetaining() {
 
 void Connection::createDatabase(const QString& path, const QStringList& params) {
   fb::Ref<IAttachment> a(attach(path, parseParams(params), "Providers=Engine12", true));
+  a.finish([](IAttachment* p, ThrowStatusWrapper* st) { p->detach(st); });
+}
+
+void Connection::setForcedWrites(const QString& path, const QStringList& params, bool on) {
+  fb::Ref<IAttachment> a(attach(path, parseParams(params), "Providers=Engine12", false, on ? 1 : 0));
   a.finish([](IAttachment* p, ThrowStatusWrapper* st) { p->detach(st); });
 }
 

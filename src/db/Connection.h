@@ -31,7 +31,11 @@ class Connection : public QObject {
   void rollbackRetaining();
 
   // Creates an empty database file (dialect 3, WIN1250) and leaves it closed.
+  // Forced (synchronous) writes are off: building a schema would otherwise wait
+  // for the disk at every commit; setForcedWrites turns them on afterwards.
   static void createDatabase(const QString& path, const QStringList& params);
+  // Switches the database's synchronous writes (needs the file to be free).
+  static void setForcedWrites(const QString& path, const QStringList& params, bool on);
 
   // True for "host:path" names; a local file is an absolute path.
   static bool isRemoteName(const QString& database);

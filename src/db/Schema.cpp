@@ -70,7 +70,7 @@ void runSqlScript(Connection& connection, const QString& script) {
   }
 }
 
-void createClinicDatabase(const QString& path, const QStringList& params) {
+void createClinicDatabase(const QString& path, const QStringList& params, bool forcedWrites) {
   if (QFile::exists(path)) throw DbError(QStringLiteral("Plik bazy danych już istnieje: %1").arg(path));
   Connection::createDatabase(path, params);
   Connection c;
@@ -78,4 +78,5 @@ void createClinicDatabase(const QString& path, const QStringList& params) {
   runSqlScript(c, schemaScript());
   c.commitRetaining();
   c.close();
+  if (forcedWrites) Connection::setForcedWrites(path, params, true);
 }

@@ -11,5 +11,6 @@ QStringList splitSqlScript(const QString& script);
 QString schemaScript();
 // Runs every statement of the script, committing after each.
 void runSqlScript(Connection& connection, const QString& script);
-// Creates `path` as an empty clinic database (fails when it exists).
-void createClinicDatabase(const QString& path, const QStringList& params);
+// Creates `path` as an empty clinic database (fails when it exists). A clinic's
+// database keeps forced writes on; a throw-away test copy may leave them off.
+void createClinicDatabase(const QString& path, const QStringList& params, bool forcedWrites = true);

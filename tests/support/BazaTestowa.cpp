@@ -15,7 +15,7 @@ static QString wzorzec() {
   static QString sciezka;
   if (sciezka.isEmpty()) {
     const QString p = dir.filePath(QStringLiteral("WZORZEC.FDB"));
-    createClinicDatabase(p, DomyslneParametryPolaczenia());
+    createClinicDatabase(p, DomyslneParametryPolaczenia(), false);
     sciezka = p;
   }
   return sciezka;

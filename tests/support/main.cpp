@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   // Tests open their databases in-process unless a test asks for the server.
-  if (qgetenv("ORBE_DOSTEP_BAZY").isEmpty()) qputenv("ORBE_DOSTEP_BAZY", "embedded");
+  if (qgetenv("ORBE_DOSTEP_BAZY").isEmpty() && qgetenv("ORBE_TEST_SERWER").isEmpty())
+    qputenv("ORBE_DOSTEP_BAZY", "embedded");
   Aplikacja app(argc, argv);
   ustawKomunikaty(std::make_unique<KomunikatySkryptowe>());
   ::testing::InitGoogleTest(&argc, argv);
