@@ -4,3 +4,4 @@
 
 int PolecenieInit(const QStringList& args);
 int PolecenieKatalog(const QStringList& args);
+int PolecenieStatus(const QStringList& args);

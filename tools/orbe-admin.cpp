@@ -9,6 +9,7 @@
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
     {"katalog", "", "wypisuje katalog danych programu", PolecenieKatalog},
+    {"status", "", "łączy się z bazą jak program i wypisuje liczby wierszy tabel", PolecenieStatus},
 };
 
 static int pomoc() {
