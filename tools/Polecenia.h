@@ -5,3 +5,4 @@
 int PolecenieInit(const QStringList& args);
 int PolecenieKatalog(const QStringList& args);
 int PolecenieStatus(const QStringList& args);
+int PolecenieImport(const QStringList& args);

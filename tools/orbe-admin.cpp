@@ -9,6 +9,7 @@
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
     {"katalog", "", "wypisuje katalog danych programu", PolecenieKatalog},
+    {"import-declarations", "PLIK", "importuje listę deklaracji KS-SWD (CSV) do rejestru pacjentów", PolecenieImport},
     {"status", "", "łączy się z bazą jak program i wypisuje liczby wierszy tabel", PolecenieStatus},
 };
 
