@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -93,6 +94,7 @@ int OknoSlownika::BiezaceID() const {
 
 void OknoSlownika::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  if (e->spontaneous()) return;  // restored from minimised: not a new showing
   UstawKlawiszEdycji(true);
   btnOK->setVisible(TrybWyboru());
   btnAnuluj->setText(TrybWyboru() ? QStringLiteral("Anuluj") : QStringLiteral("Zamknij"));
