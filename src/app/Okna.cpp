@@ -1,14 +1,33 @@
 #include "app/Okna.h"
 
 #include "app/TForm1.h"
+#include "dictionaries/TForm_Badania.h"
+#include "dictionaries/TForm_Badania_Edycja.h"
+#include "dictionaries/TForm_Porady.h"
+#include "dictionaries/TForm_Porady_Edycja.h"
 
 TForm1* Form1 = nullptr;
+TForm_Porady* Form_Porady = nullptr;
+TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
+TForm_Badania* Form_Badania = nullptr;
+TForm_Badania_Edycja* Form_Badania_Edycja = nullptr;
 
 void UtworzOkna() {
   Form1 = new TForm1();
+  Form_Porady = new TForm_Porady(Form1->Polaczenie());
+  Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
+  Form_Badania = new TForm_Badania(Form1->Polaczenie());
+  Form_Badania_Edycja = new TForm_Badania_Edycja(*Form_Badania);
 }
 
 void ZniszczOkna() {
+  // The editors are children of their list windows.
+  delete Form_Badania;
+  Form_Badania = nullptr;
+  Form_Badania_Edycja = nullptr;
+  delete Form_Porady;
+  Form_Porady = nullptr;
+  Form_Porady_Edycja = nullptr;
   delete Form1;
   Form1 = nullptr;
 }

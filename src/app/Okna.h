@@ -2,8 +2,16 @@
 // Every window is created once, in a fixed order, and reached through one
 // global reference for the whole run.
 class TForm1;
+class TForm_Porady;
+class TForm_Porady_Edycja;
+class TForm_Badania;
+class TForm_Badania_Edycja;
 
 extern TForm1* Form1;
+extern TForm_Porady* Form_Porady;
+extern TForm_Porady_Edycja* Form_Porady_Edycja;
+extern TForm_Badania* Form_Badania;
+extern TForm_Badania_Edycja* Form_Badania_Edycja;
 
 void UtworzOkna();
 void ZniszczOkna();

@@ -1,11 +1,20 @@
 // The main window's commands: each action wired to what it does.
 #include "app/TForm1.h"
+#include "app/TForm1Slowniki.h"
 
 #include <QAction>
 
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
+  connect(aPorady, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aPoradyExecute(*this);
+  });
+  connect(aBadania, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aBadaniaExecute(*this);
+  });
 }
 
 bool TForm1::PokazOknoBazyDanych() {
