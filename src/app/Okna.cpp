@@ -1,6 +1,7 @@
 #include "app/Okna.h"
 
 #include "app/TForm1.h"
+#include "app/TForm_Logowanie.h"
 #include "dictionaries/TForm_Badania.h"
 #include "dictionaries/TForm_Badania_Edycja.h"
 #include "dictionaries/TForm_Porady.h"
@@ -11,6 +12,7 @@ TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
 TForm_Badania* Form_Badania = nullptr;
 TForm_Badania_Edycja* Form_Badania_Edycja = nullptr;
+TForm_Logowanie* Form_Logowanie = nullptr;
 
 void UtworzOkna() {
   Form1 = new TForm1();
@@ -18,6 +20,7 @@ void UtworzOkna() {
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
   Form_Badania = new TForm_Badania(Form1->Polaczenie());
   Form_Badania_Edycja = new TForm_Badania_Edycja(*Form_Badania);
+  Form_Logowanie = new TForm_Logowanie(Form1);
 }
 
 void ZniszczOkna() {
@@ -28,6 +31,7 @@ void ZniszczOkna() {
   delete Form_Porady;
   Form_Porady = nullptr;
   Form_Porady_Edycja = nullptr;
+  Form_Logowanie = nullptr;  // a child of the main window
   delete Form1;
   Form1 = nullptr;
 }

@@ -6,12 +6,14 @@ class TForm_Porady;
 class TForm_Porady_Edycja;
 class TForm_Badania;
 class TForm_Badania_Edycja;
+class TForm_Logowanie;
 
 extern TForm1* Form1;
 extern TForm_Porady* Form_Porady;
 extern TForm_Porady_Edycja* Form_Porady_Edycja;
 extern TForm_Badania* Form_Badania;
 extern TForm_Badania_Edycja* Form_Badania_Edycja;
+extern TForm_Logowanie* Form_Logowanie;
 
 void UtworzOkna();
 void ZniszczOkna();

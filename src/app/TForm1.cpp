@@ -52,6 +52,7 @@ TForm1::TForm1() {
   timer_Start.setInterval(100);
   connect(&timer_Start, &QTimer::timeout, this, &TForm1::timer_StartTimer);
   timerLogowanieTimeOut.setSingleShot(true);
+  connect(&timerLogowanieTimeOut, &QTimer::timeout, this, &TForm1::timerLogowanieTimeOutTimer);
 
   setWindowState(Qt::WindowMaximized);
 }
@@ -100,6 +101,9 @@ void TForm1::timer_StartTimer() {
     PoPolaczeniu();
     panelSiatki->show();
   }
+  // Nothing of the grid shows before someone has logged in.
+  ZastosujLogowanie();
+  if (Stan.LogowanieWlaczone) PokazLogowanie();
   ZastosujLogowanie();
   aBazaDanych->setEnabled(true);
   aOpcje->setEnabled(true);

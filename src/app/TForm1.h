@@ -37,6 +37,14 @@ class TForm1 : public QMainWindow {
   // Shows the grid and tabs and enables the date picker exactly when g holds.
   void ZastosujLogowanie();
 
+  // --- Login (TForm1Logowanie.cpp) ---
+  // Shows the login window; Zalogowany = its answer; re-arms the countdown.
+  void PokazLogowanie();
+  void aZalogujExecute();
+  void aWylogujExecute();
+  // The inactivity countdown ran out: the grid goes first, then the prompt.
+  void timerLogowanieTimeOutTimer();
+
   // The inactivity countdown: stopped at the start of every command and re-armed at its end.
   void ZatrzymajOdliczanie();
   void WznowOdliczanie();

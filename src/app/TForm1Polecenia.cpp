@@ -7,6 +7,8 @@
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
+  connect(aZaloguj, &QAction::triggered, this, [this] { aZalogujExecute(); });
+  connect(aWyloguj, &QAction::triggered, this, [this] { aWylogujExecute(); });
   connect(aPorady, &QAction::triggered, this, [this] {
     PolecenieGlowne p(*this);
     aPoradyExecute(*this);
