@@ -3,3 +3,5 @@
 #include <QStringList>
 
 int PolecenieInit(const QStringList& args);
+// Exit code 0 for a valid number, 1 for an invalid one.
+int PoleceniePesel(const QStringList& args);

@@ -8,6 +8,7 @@
 
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
+    {"pesel", "NUMER", "sprawdza numer PESEL: poprawność, data urodzenia, płeć (kod wyjścia 0 albo 1)", PoleceniePesel},
 };
 
 static int pomoc() {
