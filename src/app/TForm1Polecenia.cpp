@@ -1,11 +1,13 @@
 // The main window's commands: each action wired to what it does.
 #include "app/TForm1.h"
+#include "app/TForm1Lekarze.h"
 
 #include <QAction>
 
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
+  connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
 }
 
 bool TForm1::PokazOknoBazyDanych() {
