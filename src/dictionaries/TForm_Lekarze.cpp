@@ -30,7 +30,7 @@ static QAction* akcja(QWidget* okno, const char* nazwa, const char* podpis, cons
 TForm_Lekarze::TForm_Lekarze(Connection& polaczenie, QWidget* parent) : QDialog(parent), polaczenie_(polaczenie) {
   setObjectName(QStringLiteral("Form_Lekarze"));
   setWindowTitle(QStringLiteral("Lekarze"));
-  resize(640, 420);
+  resize(680, 420);
 
   sqlLekarze = new Dataset(polaczenie, this);
   sqlLekarze->setObjectName(QStringLiteral("sqlLekarze"));
@@ -51,8 +51,10 @@ TForm_Lekarze::TForm_Lekarze(Connection& polaczenie, QWidget* parent) : QDialog(
   DBGrid1 = new SiatkaListy(this);
   DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
   DBGrid1->ustaw(sqlLekarze, LekarzeDane::kolumny());
+  DBGrid1->ustawSzerokosc(0, 40);
   DBGrid1->ustawSzerokosc(1, 200);
   DBGrid1->ustawSzerokosc(2, 160);
+  DBGrid1->ustawSzerokosc(3, 100);
   DBGrid1->ustawSzerokosc(4, 100);
   DBGrid1->pogrubiony = [this](int wiersz) { return wiersz == sqlLekarze->recNo(); };
   // The ID cell shows the doctor's colour, selected or not.
