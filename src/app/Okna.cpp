@@ -10,16 +10,16 @@ TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 
 void UtworzOkna() {
   Form1 = new TForm1();
-  Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie(), Form1);
-  Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze, Form_Lekarze);
+  Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
+  Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
 }
 
 void ZniszczOkna() {
-  // Windows with datasets on the main window's connection go before it, newest first.
-  delete Form_Lekarze_Edycja;
-  Form_Lekarze_Edycja = nullptr;
+  // Windows with datasets on the main window's connection go before it; the
+  // editors are children of their list windows.
   delete Form_Lekarze;
   Form_Lekarze = nullptr;
+  Form_Lekarze_Edycja = nullptr;
   delete Form1;
   Form1 = nullptr;
 }

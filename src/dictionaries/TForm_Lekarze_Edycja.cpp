@@ -43,8 +43,8 @@ void ProbkaKoloru::mousePressEvent(QMouseEvent* e) {
   emit nacisnieta();
 }
 
-TForm_Lekarze_Edycja::TForm_Lekarze_Edycja(TForm_Lekarze& lista, QWidget* parent)
-    : QDialog(parent), sqlLekarze_(*lista.sqlLekarze), powiazanie_(new PowiazanieEdycji(this)) {
+TForm_Lekarze_Edycja::TForm_Lekarze_Edycja(TForm_Lekarze& lista)
+    : QDialog(&lista), sqlLekarze_(*lista.sqlLekarze), powiazanie_(new PowiazanieEdycji(this)) {
   setObjectName(QStringLiteral("Form_Lekarze_Edycja"));
   setWindowTitle(QStringLiteral("Lekarze - Edycja"));
   lista.UstawEdytor(this);

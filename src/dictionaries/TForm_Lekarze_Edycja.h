@@ -37,7 +37,8 @@ class ProbkaKoloru : public QFrame {
 class TForm_Lekarze_Edycja : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm_Lekarze_Edycja(TForm_Lekarze& lista, QWidget* parent = nullptr);
+  // A child of the list, so it goes with it.
+  explicit TForm_Lekarze_Edycja(TForm_Lekarze& lista);
 
   QLabel* lblID = nullptr;
   QLineEdit *edNazwisko, *edImie, *edPWZL, *edPESEL;

@@ -30,7 +30,7 @@ void gdyOtwarte(QDialog& okno, std::function<void()> co) {
     EXPECT_TRUE(okno.isVisible());
     // Shortcuts work only in the active window.
     okno.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&okno));
+    EXPECT_TRUE(QTest::qWaitFor([&okno] { return QApplication::activeWindow() == &okno; }));
     co();
     if (okno.isVisible()) okno.reject();
   });
