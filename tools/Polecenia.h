@@ -6,3 +6,5 @@ int PolecenieInit(const QStringList& args);
 int PolecenieKatalog(const QStringList& args);
 int PolecenieStatus(const QStringList& args);
 int PolecenieImport(const QStringList& args);
+// Exit code 0 for a valid number, 1 for an invalid one.
+int PoleceniePesel(const QStringList& args);

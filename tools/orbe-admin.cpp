@@ -11,6 +11,7 @@ static const Admin::Polecenie kPolecenia[] = {
     {"katalog", "", "wypisuje katalog danych programu", PolecenieKatalog},
     {"import-declarations", "PLIK", "importuje listę deklaracji KS-SWD (CSV) do rejestru pacjentów", PolecenieImport},
     {"status", "", "łączy się z bazą jak program i wypisuje liczby wierszy tabel", PolecenieStatus},
+    {"pesel", "NUMER", "sprawdza numer PESEL: poprawność, data urodzenia, płeć (kod wyjścia 0 albo 1)", PoleceniePesel},
 };
 
 static int pomoc() {

@@ -4,10 +4,14 @@
 #include "app/TForm_Logowanie.h"
 #include "dictionaries/TForm_Badania.h"
 #include "dictionaries/TForm_Badania_Edycja.h"
+#include "dictionaries/TForm_Lekarze.h"
+#include "dictionaries/TForm_Lekarze_Edycja.h"
 #include "dictionaries/TForm_Porady.h"
 #include "dictionaries/TForm_Porady_Edycja.h"
 
 TForm1* Form1 = nullptr;
+TForm_Lekarze* Form_Lekarze = nullptr;
+TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
 TForm_Badania* Form_Badania = nullptr;
@@ -16,6 +20,8 @@ TForm_Logowanie* Form_Logowanie = nullptr;
 
 void UtworzOkna() {
   Form1 = new TForm1();
+  Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
+  Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
   Form_Badania = new TForm_Badania(Form1->Polaczenie());
@@ -24,14 +30,18 @@ void UtworzOkna() {
 }
 
 void ZniszczOkna() {
-  // The editors are children of their list windows.
+  // In reverse order of creation, so windows whose datasets run on the main
+  // window's connection go before it; owned windows go with their owner.
+  Form_Logowanie = nullptr;
+  Form_Badania_Edycja = nullptr;
   delete Form_Badania;
   Form_Badania = nullptr;
-  Form_Badania_Edycja = nullptr;
+  Form_Porady_Edycja = nullptr;
   delete Form_Porady;
   Form_Porady = nullptr;
-  Form_Porady_Edycja = nullptr;
-  Form_Logowanie = nullptr;  // a child of the main window
+  Form_Lekarze_Edycja = nullptr;
+  delete Form_Lekarze;
+  Form_Lekarze = nullptr;
   delete Form1;
   Form1 = nullptr;
 }

@@ -2,6 +2,8 @@
 // Every window is created once, in a fixed order, and reached through one
 // global reference for the whole run.
 class TForm1;
+class TForm_Lekarze;
+class TForm_Lekarze_Edycja;
 class TForm_Porady;
 class TForm_Porady_Edycja;
 class TForm_Badania;
@@ -9,6 +11,8 @@ class TForm_Badania_Edycja;
 class TForm_Logowanie;
 
 extern TForm1* Form1;
+extern TForm_Lekarze* Form_Lekarze;
+extern TForm_Lekarze_Edycja* Form_Lekarze_Edycja;
 extern TForm_Porady* Form_Porady;
 extern TForm_Porady_Edycja* Form_Porady_Edycja;
 extern TForm_Badania* Form_Badania;

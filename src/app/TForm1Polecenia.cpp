@@ -1,5 +1,6 @@
 // The main window's commands: each action wired to what it does.
 #include "app/TForm1.h"
+#include "app/TForm1Lekarze.h"
 #include "app/TForm1Slowniki.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@ void TForm1::PodlaczAkcje() {
     PolecenieGlowne p(*this);
     aBadaniaExecute(*this);
   });
+  connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
 }
 
 bool TForm1::PokazOknoBazyDanych() {
