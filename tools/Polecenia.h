@@ -3,3 +3,5 @@
 #include <QStringList>
 
 int PolecenieInit(const QStringList& args);
+int PolecenieEksportWizyt(const QStringList& args);
+int PolecenieEksportDeklaracji(const QStringList& args);

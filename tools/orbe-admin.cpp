@@ -8,6 +8,10 @@
 
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
+    {"export-visits", "RRRR-MM PLIK", "zapisuje wizyty miesiąca z kodem ICD10 do pliku CSV wg KolumnyEW.txt",
+     PolecenieEksportWizyt},
+    {"export-declarations", "RRRR-MM PLIK", "zapisuje deklaracje miesiąca do pliku CSV wg KolumnyED.txt",
+     PolecenieEksportDeklaracji},
 };
 
 static int pomoc() {

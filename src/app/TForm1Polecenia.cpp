@@ -1,11 +1,23 @@
 // The main window's commands: each action wired to what it does.
 #include "app/TForm1.h"
 
+#include "app/Okna.h"
+#include "exports/TForm_EksportDeklaracji.h"
+#include "exports/TForm_EksportWizyt.h"
+
 #include <QAction>
 
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
+  connect(aEksportWizyt, &QAction::triggered, this, [this] {
+    PolecenieGlowne polecenie(*this);
+    Form_EksportWizyt->exec();
+  });
+  connect(aEksportDeklaracji, &QAction::triggered, this, [this] {
+    PolecenieGlowne polecenie(*this);
+    Form_EksportDeklaracji->exec();
+  });
 }
 
 bool TForm1::PokazOknoBazyDanych() {
