@@ -8,3 +8,5 @@ int PolecenieStatus(const QStringList& args);
 int PolecenieImport(const QStringList& args);
 // Exit code 0 for a valid number, 1 for an invalid one.
 int PoleceniePesel(const QStringList& args);
+int PolecenieEksportWizyt(const QStringList& args);
+int PolecenieEksportDeklaracji(const QStringList& args);

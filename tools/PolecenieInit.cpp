@@ -6,6 +6,7 @@
 #include "db/DbError.h"
 #include "db/ParametryPolaczenia.h"
 #include "db/Schema.h"
+#include "exports/SzablonyPrzykladowe.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,7 @@ int PolecenieInit(const QStringList& args) {
     const QString p = katalog + QString::fromLatin1(lista);
     if (!QFile::exists(p)) Win1250::zapiszLinie(p, {});
   }
+  ZainstalujPrzykladoweSzablony(katalog);
   Admin::out() << "Utworzono katalog danych " << katalog << " z pustą bazą " << baza << Qt::endl;
   return 0;
 }

@@ -12,6 +12,10 @@ static const Admin::Polecenie kPolecenia[] = {
     {"import-declarations", "PLIK", "importuje listę deklaracji KS-SWD (CSV) do rejestru pacjentów", PolecenieImport},
     {"status", "", "łączy się z bazą jak program i wypisuje liczby wierszy tabel", PolecenieStatus},
     {"pesel", "NUMER", "sprawdza numer PESEL: poprawność, data urodzenia, płeć (kod wyjścia 0 albo 1)", PoleceniePesel},
+    {"export-visits", "RRRR-MM PLIK", "zapisuje wizyty miesiąca z kodem ICD10 do pliku CSV wg KolumnyEW.txt",
+     PolecenieEksportWizyt},
+    {"export-declarations", "RRRR-MM PLIK", "zapisuje deklaracje miesiąca do pliku CSV wg KolumnyED.txt",
+     PolecenieEksportDeklaracji},
 };
 
 static int pomoc() {

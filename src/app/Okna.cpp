@@ -8,12 +8,20 @@
 #include "dictionaries/TForm_Lekarze_Edycja.h"
 #include "dictionaries/TForm_Porady.h"
 #include "dictionaries/TForm_Porady_Edycja.h"
+#include "exports/TForm_EksportDeklaracji.h"
+#include "exports/TForm_EksportWizyt.h"
+#include "exports/TForm_Kolumny.h"
+#include "exports/TForm_Kolumny_ListaPol.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
+TForm_EksportWizyt* Form_EksportWizyt = nullptr;
+TForm_Kolumny* Form_Kolumny = nullptr;
+TForm_Kolumny_ListaPol* Form_Kolumny_ListaPol = nullptr;
+TForm_EksportDeklaracji* Form_EksportDeklaracji = nullptr;
 TForm_Badania* Form_Badania = nullptr;
 TForm_Badania_Edycja* Form_Badania_Edycja = nullptr;
 TForm_Logowanie* Form_Logowanie = nullptr;
@@ -24,6 +32,10 @@ void UtworzOkna() {
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
+  Form_EksportWizyt = new TForm_EksportWizyt(Form1);
+  Form_Kolumny = new TForm_Kolumny(Form1);
+  Form_Kolumny_ListaPol = new TForm_Kolumny_ListaPol(Form1);
+  Form_EksportDeklaracji = new TForm_EksportDeklaracji(Form1);
   Form_Badania = new TForm_Badania(Form1->Polaczenie());
   Form_Badania_Edycja = new TForm_Badania_Edycja(*Form_Badania);
   Form_Logowanie = new TForm_Logowanie(Form1);
@@ -36,6 +48,10 @@ void ZniszczOkna() {
   Form_Badania_Edycja = nullptr;
   delete Form_Badania;
   Form_Badania = nullptr;
+  Form_EksportDeklaracji = nullptr;
+  Form_Kolumny_ListaPol = nullptr;
+  Form_Kolumny = nullptr;
+  Form_EksportWizyt = nullptr;
   Form_Porady_Edycja = nullptr;
   delete Form_Porady;
   Form_Porady = nullptr;

@@ -3,6 +3,10 @@
 #include "app/TForm1Lekarze.h"
 #include "app/TForm1Slowniki.h"
 
+#include "app/Okna.h"
+#include "exports/TForm_EksportDeklaracji.h"
+#include "exports/TForm_EksportWizyt.h"
+
 #include <QAction>
 
 void TForm1::PodlaczAkcje() {
@@ -19,6 +23,14 @@ void TForm1::PodlaczAkcje() {
     aBadaniaExecute(*this);
   });
   connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
+  connect(aEksportWizyt, &QAction::triggered, this, [this] {
+    PolecenieGlowne polecenie(*this);
+    Form_EksportWizyt->exec();
+  });
+  connect(aEksportDeklaracji, &QAction::triggered, this, [this] {
+    PolecenieGlowne polecenie(*this);
+    Form_EksportDeklaracji->exec();
+  });
 }
 
 bool TForm1::PokazOknoBazyDanych() {

@@ -5,6 +5,8 @@
 #include "common/Win1250.h"
 #include "exports/PodstawPola.h"
 
+#include <QRegularExpression>
+
 QStringList LinieCSV(const QList<QStringList>& wiersze, int iloscKolumn) {
   QStringList linie;
   linie.reserve(wiersze.size());
@@ -21,6 +23,26 @@ QStringList LinieCSV(const QList<QStringList>& wiersze, int iloscKolumn) {
 
 void ZapiszPlikCSV(const QString& sciezka, const QList<QStringList>& wiersze, int iloscKolumn) {
   Win1250::zapiszLinieLubBlad(sciezka, LinieCSV(wiersze, iloscKolumn));
+}
+
+void ZapiszEksportCSV(const QString& sciezka, const SzablonKolumn& szablon, const QList<QStringList>& wiersze) {
+  QList<QStringList> plik;
+  plik.reserve(wiersze.size() + 1);
+  plik.append(NaglowkiSzablonu(szablon));
+  plik.append(wiersze);
+  ZapiszPlikCSV(sciezka, plik, int(szablon.size()));
+}
+
+bool RozbierzMiesiacEksportu(const QString& tekst, int& rok, int& miesiac) {
+  static const QRegularExpression wzor(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+  const QRegularExpressionMatch m = wzor.match(tekst);
+  if (!m.hasMatch()) return false;
+  const int r = m.captured(1).toInt();
+  const int mc = m.captured(2).toInt();
+  if (r < RokEksportuOd || r > RokEksportuDo || mc < 1 || mc > 12) return false;
+  rok = r;
+  miesiac = mc;
+  return true;
 }
 
 QDate PierwszyDzienMiesiaca(int rok, int miesiac) { return QDate(rok, miesiac, 1); }

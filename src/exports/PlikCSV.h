@@ -7,12 +7,24 @@
 #include <QString>
 #include <QStringList>
 
+#include "exports/SzablonKolumn.h"
+
 // Rows of cells (the header row first) as file lines: each line holds exactly
 // iloscKolumn - 1 separators; missing cells are empty, extra cells dropped.
 QStringList LinieCSV(const QList<QStringList>& wiersze, int iloscKolumn);
 // Writes those lines, replacing the file whole; throws std::runtime_error naming
 // the file when it cannot be written.
 void ZapiszPlikCSV(const QString& sciezka, const QList<QStringList>& wiersze, int iloscKolumn);
+
+// An export file: the template's headers, then the preview rows, one column
+// per template column. The windows and orbe-admin both write through this.
+void ZapiszEksportCSV(const QString& sciezka, const SzablonKolumn& szablon, const QList<QStringList>& wiersze);
+
+// The years the export windows offer.
+inline constexpr int RokEksportuOd = 2000;
+inline constexpr int RokEksportuDo = 2100;
+// "YYYY-MM" with a year in that range and a month 1..12; false otherwise.
+bool RozbierzMiesiacEksportu(const QString& tekst, int& rok, int& miesiac);
 
 // A month's range (leap years included); invalid dates for a month outside 1..12.
 QDate PierwszyDzienMiesiaca(int rok, int miesiac);

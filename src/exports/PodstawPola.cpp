@@ -60,18 +60,23 @@ QString PodstawPola(const QString& tresc, const RekordEksportu& rekord) {
 
 QString KomorkaWizyty(const QString& tresc, const RekordEksportu& rekord, int lp, const QDate& data,
                       const QTime& godz) {
+  // Each value is made only for a content that asks for it: a month's export
+  // fills tens of thousands of cells.
   QString t = tresc;
-  t.replace(QLatin1String("<LP>"), QString::number(lp));
-  t.replace(QLatin1String("<DATA>"), Formaty::dataEksportu(data));
-  t.replace(QLatin1String("<GODZ>"), godz.isValid() ? godz.toString(QStringLiteral("HH:mm")) : QString());
+  if (t.contains(QLatin1String("<LP>"))) t.replace(QLatin1String("<LP>"), QString::number(lp));
+  if (t.contains(QLatin1String("<DATA>"))) t.replace(QLatin1String("<DATA>"), Formaty::dataEksportu(data));
+  if (t.contains(QLatin1String("<GODZ>")))
+    t.replace(QLatin1String("<GODZ>"), godz.isValid() ? godz.toString(QStringLiteral("HH:mm")) : QString());
   return PodstawPola(t, rekord);
 }
 
 QString KomorkaDeklaracji(const QString& tresc, const RekordEksportu& rekord, int lp, int typ,
                           const QDate& dataDeklaracji) {
   QString t = tresc;
-  t.replace(QLatin1String("<LP>"), QString::number(lp));
-  t.replace(QLatin1String("<TYP_DEKLARACJI>"), QString::number(typ));
-  t.replace(QLatin1String("<DATA_DEKLARACJI>"), Formaty::dataEksportu(dataDeklaracji));
+  if (t.contains(QLatin1String("<LP>"))) t.replace(QLatin1String("<LP>"), QString::number(lp));
+  if (t.contains(QLatin1String("<TYP_DEKLARACJI>")))
+    t.replace(QLatin1String("<TYP_DEKLARACJI>"), QString::number(typ));
+  if (t.contains(QLatin1String("<DATA_DEKLARACJI>")))
+    t.replace(QLatin1String("<DATA_DEKLARACJI>"), Formaty::dataEksportu(dataDeklaracji));
   return PodstawPola(t, rekord);
 }

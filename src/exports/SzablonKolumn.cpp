@@ -12,6 +12,13 @@ QString ZlozLinieSzablonu(const KolumnaSzablonu& kolumna) {
   return kolumna.naglowek + u'=' + kolumna.tresc;
 }
 
+QStringList NaglowkiSzablonu(const SzablonKolumn& szablon) {
+  QStringList naglowki;
+  naglowki.reserve(szablon.size());
+  for (const KolumnaSzablonu& k : szablon) naglowki.append(k.naglowek);
+  return naglowki;
+}
+
 SzablonKolumn CzytajSzablonKolumn(const QString& sciezka) {
   SzablonKolumn szablon;
   for (const QString& linia : Win1250::czytajLinie(sciezka)) szablon.append(RozbierzLinieSzablonu(linia));

@@ -4,6 +4,7 @@
 // placeholders (see PodstawPola.h).
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct KolumnaSzablonu {
   QString naglowek;
@@ -16,6 +17,8 @@ using SzablonKolumn = QList<KolumnaSzablonu>;
 // Split at the first "="; a line without one is all content, with an empty header.
 KolumnaSzablonu RozbierzLinieSzablonu(const QString& linia);
 QString ZlozLinieSzablonu(const KolumnaSzablonu& kolumna);
+// The headers in column order: the CSV header line and the preview's header row.
+QStringList NaglowkiSzablonu(const SzablonKolumn& szablon);
 
 // A missing or empty file is a template with no columns.
 SzablonKolumn CzytajSzablonKolumn(const QString& sciezka);
