@@ -9,12 +9,13 @@ PanelSiatki::PanelSiatki(QWidget* parent) : QWidget(parent) {
   l->setSpacing(0);
 }
 
-bool PanelSiatki::NapisWidoczny() const {
-  if (!isVisible()) return false;
-  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (w->isVisible()) return false;
-  return true;
+void PanelSiatki::UstawBramke(bool otwarta) {
+  otwarta_ = otwarta;
+  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->setVisible(otwarta);
+  update();
 }
+
+bool PanelSiatki::NapisWidoczny() const { return isVisible() && !otwarta_; }
 
 void PanelSiatki::paintEvent(QPaintEvent*) {
   if (!NapisWidoczny()) return;

@@ -172,8 +172,7 @@ void TForm1::aBazaDanychExecute() {
 void TForm1::ZastosujLogowanie() {
   const bool g = BramkaLogowania();
   DateTimePicker1->setEnabled(g);
-  for (QWidget* w : panelSiatki->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->setVisible(g);
-  panelSiatki->update();
+  panelSiatki->UstawBramke(g);
 }
 
 void TForm1::ZatrzymajOdliczanie() { timerLogowanieTimeOut.stop(); }

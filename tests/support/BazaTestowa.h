@@ -2,6 +2,7 @@
 // A fresh clinic database for a test: an embedded ORBE.FDB made from the
 // schema in a temporary data folder, with an open connection on it.
 #include "db/Connection.h"
+#include "support/WypisywanieQt.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #pragma once
 // Message-box service for tests: records every box and answers questions
 // from a queue (No when the queue is empty). No test ever waits on a real box.
+#include "support/WypisywanieQt.h"
 #include "ui/Komunikaty.h"
 
 #include <QList>

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QTest>
 
-OknoGlowneTestowe::OknoGlowneTestowe(bool start) {
+OknoGlowneTestowe::OknoGlowneTestowe(bool start) : OknoGlowneTestowe([](BazaTestowa&) {}, start) {}
+
+OknoGlowneTestowe::OknoGlowneTestowe(const std::function<void(BazaTestowa&)>& przygotuj, bool start) {
+  przygotuj(baza);
   qputenv("ORBE_DATA_DIR", baza.katalog().toUtf8());
   UtworzOkna();
   Form1->show();

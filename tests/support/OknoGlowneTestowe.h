@@ -6,11 +6,16 @@
 #include "support/BazaTestowa.h"
 #include "support/KomunikatySkryptowe.h"
 
+#include <functional>
+
 class OknoGlowneTestowe {
  public:
   // With uruchomStart = false a test prepares the data folder or the state
   // first and then calls uruchomStart().
   explicit OknoGlowneTestowe(bool uruchomStart = true);
+  // `przygotuj` fills the data folder before the main window is shown (and
+  // reads its settings and the login file).
+  OknoGlowneTestowe(const std::function<void(BazaTestowa&)>& przygotuj, bool uruchomStart);
   ~OknoGlowneTestowe();
 
   BazaTestowa baza;
