@@ -7,6 +7,8 @@
 #include "exports/TForm_EksportDeklaracji.h"
 #include "exports/TForm_EksportWizyt.h"
 
+#include "app/TForm_OProgramie.h"
+
 #include <QAction>
 
 void TForm1::PodlaczAkcje() {
@@ -31,6 +33,8 @@ void TForm1::PodlaczAkcje() {
     PolecenieGlowne polecenie(*this);
     Form_EksportDeklaracji->exec();
   });
+  // The About box is no command: the inactivity countdown keeps running.
+  connect(aOProgramie, &QAction::triggered, this, [] { Form_OProgramie->exec(); });
 }
 
 bool TForm1::PokazOknoBazyDanych() {

@@ -40,11 +40,16 @@ bool FiltrSkanera::filtruj(QChar znak) {
 }
 
 QChar FiltrSkanera::ZnakKlawisza(const QKeyEvent* e) {
-  if (!e->text().isEmpty()) return e->text().at(0);
-  if (e->modifiers() & Qt::ControlModifier) {
+  const QString tekst = e->text();
+  if (!tekst.isEmpty() && tekst.at(0).unicode() < 0x20) return tekst.at(0);
+  // Some platforms deliver Ctrl+B as the letter with the Ctrl modifier; Ctrl
+  // with Alt is AltGr there and types a national letter instead.
+  const auto mod = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (mod == Qt::ControlModifier) {
     if (e->key() == Qt::Key_B) return QChar(STX);
     if (e->key() == Qt::Key_C) return QChar(ETX);
   }
+  if (!tekst.isEmpty()) return tekst.at(0);
   return {};
 }
 
