@@ -6,6 +6,8 @@
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
+  connect(aZakladkaPoprzednia, &QAction::triggered, this, &TForm1::aZakladkaPoprzedniaExecute);
+  connect(aZakladkaNastepna, &QAction::triggered, this, &TForm1::aZakladkaNastepnaExecute);
 }
 
 bool TForm1::PokazOknoBazyDanych() {
