@@ -3,3 +3,5 @@
 #include <QStringList>
 
 int PolecenieInit(const QStringList& args);
+int PolecenieDemo(const QStringList& args);
+int PolecenieGrafik(const QStringList& args);

@@ -8,6 +8,10 @@
 
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
+    {"demo", "[--patients N] [--days D]",
+     "wypełnia pustą bazę danymi demonstracyjnymi: lekarze, harmonogramy, porady, badania, pacjenci, wizyty",
+     PolecenieDemo},
+    {"grafik", "RRRR-MM-DD ID_LEKARZA", "wypisuje dzień lekarza tak, jak pokazuje go siatka wizyt", PolecenieGrafik},
 };
 
 static int pomoc() {
