@@ -28,12 +28,7 @@ int PolecenieGrafik(const QStringList& args) {
   dane.OtworzPorady();
   dane.OtworzWizyty(data, lekarz);
   dane.OtworzHarmonogram(data, lekarz);
-  SiatkaDnia::WGodzinachPracy wGodzinach;
-  wGodzinach.UstawZakresy(dane.ZakresyPracy());
-  using namespace SiatkaDnia;
-  for (const WierszSiatki& w : dane.ZbudujWiersze(stan.grafik_co))
-    Admin::out() << w[KolGodz] << '\t' << w[KolId] << '\t' << w[KolNazwisko] << '\t' << w[KolPesel] << '\t'
-                 << (wGodzinach.Sprawdz(lekarz, w) ? "tak" : "nie") << '\n';
+  for (const QString& linia : dane.LinieDnia(lekarz, stan.grafik_co)) Admin::out() << linia << '\n';
   Admin::out().flush();
   return 0;
 }

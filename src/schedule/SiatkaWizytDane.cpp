@@ -180,6 +180,18 @@ SiatkaDnia::Wiersze SiatkaWizytDane::ZbudujWiersze(int grafikCo) const {
   return SiatkaDnia::ZbudujSiatke(ZakresyPracy(), WizytyDnia(), grafikCo);
 }
 
+QStringList SiatkaWizytDane::LinieDnia(int lekarzId, int grafikCo) const {
+  using namespace SiatkaDnia;
+  SiatkaDnia::WGodzinachPracy wGodzinach;
+  wGodzinach.UstawZakresy(ZakresyPracy());
+  QStringList linie;
+  for (const WierszSiatki& w : ZbudujWiersze(grafikCo))
+    linie << QStringList{w[KolGodz], w[KolId], w[KolNazwisko], w[KolPesel],
+                         wGodzinach.Sprawdz(lekarzId, w) ? QStringLiteral("tak") : QStringLiteral("nie")}
+                 .join(u'\t');
+  return linie;
+}
+
 std::vector<LekarzZakladki> SiatkaWizytDane::LekarzeWUzyciu(Connection& polaczenie) {
   Statement q(polaczenie, QString::fromLatin1(kLekarze));
   q.execute();

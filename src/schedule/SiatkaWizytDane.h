@@ -44,6 +44,9 @@ class SiatkaWizytDane : public QObject {
   std::vector<SiatkaDnia::ZakresPracy> ZakresyPracy() const;
   // The rows of the day from the open queries.
   SiatkaDnia::Wiersze ZbudujWiersze(int grafikCo) const;
+  // The same rows as text lines: time, visit ID (empty when free), name,
+  // PESEL and "tak" / "nie" for working hours, separated by tabs.
+  QStringList LinieDnia(int lekarzId, int grafikCo) const;
 
   // LEKARZE with USUN = 'N', in tab order.
   static std::vector<LekarzZakladki> LekarzeWUzyciu(Connection& polaczenie);
