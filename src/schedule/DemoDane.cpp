@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QTime>
+#include <stdexcept>
 
 using namespace DemoReguly;
 
@@ -88,6 +89,8 @@ bool BazaPustaDlaDemo(Connection& polaczenie) {
 }
 
 WynikDemo WypelnijDemo(Connection& c, const ParametryDemo& p) {
+  // The demo keys and PESEL numbers would mix with a clinic's own rows.
+  if (!BazaPustaDlaDemo(c)) throw std::runtime_error("the database already holds doctors or patients");
   Losowanie g(p.ziarno);
   WynikDemo w;
   try {
@@ -153,7 +156,7 @@ WynikDemo WypelnijDemo(Connection& c, const ParametryDemo& p) {
     pesele.reserve(p.pacjentow);
     for (int i = 0; i < p.pacjentow; ++i) {
       Osoba o = LosujOsobe(g, p.dzis);
-      while (pesele.contains(o.pesel)) o.pesel = Pesel(o.dataUr, o.kobieta, los(g, 0, 4999));
+      while (pesele.contains(o.pesel)) o.pesel = Pesel(o.dataUr, o.kobieta, los(g, 1, 4999));
       pesele.insert(o.pesel);
       const Adres a = LosujAdres(g);
       const QDate deklaracja = std::max(o.dataUr, p.dzis.addDays(-los(g, 30, 3650)));

@@ -22,4 +22,5 @@ struct WynikDemo {
 // True when the database holds no doctor and no patient (the demo refuses otherwise).
 bool BazaPustaDlaDemo(Connection& polaczenie);
 // Writes the demo rows and commits them; a failure leaves nothing behind (rolled back).
+// Throws std::runtime_error, writing nothing, when the database is not empty.
 WynikDemo WypelnijDemo(Connection& polaczenie, const ParametryDemo& p);

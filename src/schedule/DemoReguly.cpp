@@ -96,7 +96,7 @@ QString Pesel(const QDate& dataUr, bool kobieta, int seria) {
   else if (y >= 2000 && y < 2100) miesiac += 20;
   else if (y >= 2100 && y < 2200) miesiac += 40;
   else if (y >= 2200) miesiac += 60;
-  // Serial 0..999 spreads over the three serial digits and the sex digit's choice.
+  // Serial 0..4999 spreads over the three serial digits and the sex digit's choice.
   const int plec = (seria % 5) * 2 + (kobieta ? 0 : 1);
   QString p = QString::asprintf("%02d%02d%02d%03d%d", y % 100, miesiac, dataUr.day(), (seria / 5) % 1000, plec);
   static const int wagi[10] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
@@ -115,7 +115,8 @@ Osoba LosujOsobe(Losowanie& g, const QDate& dzis) {
   const QString& n = wybierz(g, nazwiska());
   o.nazwisko = o.kobieta ? NazwiskoZenskie(n) : n;
   o.imie = wybierz(g, o.kobieta ? imionaZenskie() : imionaMeskie());
-  o.pesel = Pesel(o.dataUr, o.kobieta, los(g, 0, 4999));
+  // Serial 0 of a woman born on a day ending in 0 could give six zeros at the end.
+  o.pesel = Pesel(o.dataUr, o.kobieta, los(g, 1, 4999));
   return o;
 }
 
@@ -148,7 +149,7 @@ std::vector<Lekarz> Lekarze(Losowanie& g, int ile, const QDate& dzis) {
     l.osoba = LosujOsobe(g, dzis);
     // Doctors are grown-ups of working age.
     l.osoba.dataUr = dzis.addYears(-los(g, 30, 64)).addDays(-los(g, 0, 364));
-    l.osoba.pesel = Pesel(l.osoba.dataUr, l.osoba.kobieta, los(g, 0, 4999));
+    l.osoba.pesel = Pesel(l.osoba.dataUr, l.osoba.kobieta, los(g, 1, 4999));
     l.pwzl = QString::number(los(g, 1000000, 9999999));
     const int* k = kKolory[i % kolorow];
     l.kolor = (k[2] << 16) | (k[1] << 8) | k[0];

@@ -39,8 +39,8 @@ struct Lekarz {
 // The female form of a surname: -SKI, -CKI, -DZKI end in -A; others stay.
 QString NazwiskoZenskie(const QString& meskie);
 
-// A valid PESEL for the date of birth and sex with the serial 0..999
-// (the sex digit follows from serial and sex).
+// A valid PESEL for the date of birth and sex with the serial 0..4999
+// (serial / 5 gives the three serial digits, serial % 5 and sex the sex digit).
 QString Pesel(const QDate& dataUr, bool kobieta, int seria);
 
 // A person born between 0 and 95 years before `dzis`, older people somewhat
