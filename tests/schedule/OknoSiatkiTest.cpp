@@ -339,3 +339,43 @@ TEST(OknoSiatki, TheAdminDayListsTheWindowsRows) {
   EXPECT_EQ(linie[26], "12:10\t\t\t\tnie");
   EXPECT_EQ(linie[28], "12:30\t13\tKRÓL ZOFIA\t" + pesel(2010, 7, 30, true) + "\tnie");
 }
+
+TEST(OknoSiatki, EnabledCommandsFollowLoginConnectionAndRow) {
+  struct Przypadek {
+    const char* nazwa;
+    bool logowanie, zalogowany, polaczony;
+    int wiersz;  // 0 = a visit, 2 = a free slot
+    // Nowa, WgGrafiku, Edytuj, Usun, Pacjenci, Lekarze, Harmonogram, Porady.., Wydruk, Zaloguj, Wyloguj
+    std::array<bool, 11> wlaczone;
+  } przypadki[] = {
+      {"no login, a visit", false, false, true, 0, {1, 0, 1, 1, 1, 1, 1, 1, 1, 0, 0}},
+      {"no login, a free slot", false, false, true, 2, {1, 1, 0, 0, 1, 1, 1, 1, 1, 0, 0}},
+      {"login on, nobody logged in", true, false, true, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}},
+      {"login on, logged in", true, true, true, 2, {1, 1, 0, 0, 1, 1, 1, 1, 1, 0, 1}},
+      {"connection gone", false, false, false, 2, {0, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0}},
+  };
+  for (const auto& p : przypadki) {
+    SCOPED_TRACE(p.nazwa);
+    Przychodnia t;
+    TForm1& o = t.okno();
+    o.WybierzWiersz(p.wiersz);
+    o.Stan.LogowanieWlaczone = p.logowanie;
+    o.Stan.Zalogowany = p.zalogowany;
+    if (!p.polaczony) o.Polaczenie().close();
+    o.OdswiezAkcje();
+    const QAction* akcje[] = {o.aWizytaNowa, o.aWizytaWgGrafiku, o.aWizytaEdytuj, o.aWizytaUsun, o.aPacjenci,
+                              o.aLekarze,    o.aHarmonogram,     nullptr,         o.aWydruk,     o.aZaloguj,
+                              o.aWyloguj};
+    for (size_t i = 0; i < std::size(akcje); ++i) {
+      if (!akcje[i]) {
+        for (const QAction* a : {o.aPorady, o.aBadania, o.aEksportDeklaracji, o.aEksportWizyt, o.aZleconeBadania,
+                                 o.aBazaDanych, o.aOpcje})
+          EXPECT_EQ(a->isEnabled(), p.wlaczone[i]) << a->objectName().toStdString();
+        continue;
+      }
+      EXPECT_EQ(akcje[i]->isEnabled(), p.wlaczone[i]) << akcje[i]->objectName().toStdString();
+    }
+    EXPECT_TRUE(o.aZamknij->isEnabled());
+    EXPECT_TRUE(o.aOProgramie->isEnabled());
+  }
+}
