@@ -10,3 +10,5 @@ int PolecenieImport(const QStringList& args);
 int PoleceniePesel(const QStringList& args);
 int PolecenieEksportWizyt(const QStringList& args);
 int PolecenieEksportDeklaracji(const QStringList& args);
+int PolecenieDemo(const QStringList& args);
+int PolecenieGrafik(const QStringList& args);

@@ -16,6 +16,10 @@ static const Admin::Polecenie kPolecenia[] = {
      PolecenieEksportWizyt},
     {"export-declarations", "RRRR-MM PLIK", "zapisuje deklaracje miesiąca do pliku CSV wg KolumnyED.txt",
      PolecenieEksportDeklaracji},
+    {"demo", "[--patients N] [--days D]",
+     "wypełnia pustą bazę danymi demonstracyjnymi: lekarze, harmonogramy, porady, badania, pacjenci, wizyty",
+     PolecenieDemo},
+    {"grafik", "RRRR-MM-DD ID_LEKARZA", "wypisuje dzień lekarza tak, jak pokazuje go siatka wizyt", PolecenieGrafik},
 };
 
 static int pomoc() {

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/ParametryPolaczenia.h"
 #include "schedule/FiltrSkanera.h"
+#include "schedule/SiatkaWizytDane.h"
 #include "ui/Klepsydra.h"
 #include "ui/Komunikaty.h"
 
@@ -46,6 +47,7 @@ TForm1::TForm1() {
   UtworzMenu();
   UtworzPasekNarzedzi();
   UtworzPasekStanu();
+  UtworzSiatke();
   PodlaczAkcje();
 
   timer_Start.setSingleShot(true);

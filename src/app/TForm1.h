@@ -7,13 +7,20 @@
 #include "db/Connection.h"
 
 #include <QMainWindow>
+#include <QTime>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QDateEdit;
 class QLabel;
+class QMenu;
+class Dataset;
 class PanelSiatki;
+class SiatkaDniaWidok;
+class SiatkaWizytDane;
+class ZakladkiLekarzy;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -63,6 +70,29 @@ class TForm1 : public QMainWindow {
   // The selected data row (0 = first data row), -1 for none.
   int WybranyWiersz() const;
   void WybierzWiersz(int wiersz);
+  // The day's visits and working ranges for the picker's date and BiezacyLekarz.
+  void OtworzWizyty();
+  void OtworzHarmonogram();
+  // The time for a visit at the first free slot, and the selected row's time.
+  QTime PierwszyWolnyTermin() const;
+  QTime GodzinaWybranegoWiersza() const;
+  // The date change: picker colour, both queries, rebuild, row by time, focus.
+  void DateTimePicker1Change();
+  // Sets the picker's date without a date change and colours it (yellow with
+  // its hint on any day but today).
+  void UstawDzien(const QDate& data);
+  void UstawKolorDaty();
+  void aZakladkaPoprzedniaExecute();
+  void aZakladkaNastepnaExecute();
+
+  // The day's visits (edited by the visit commands, read by the printout),
+  // the advice types they look up, the working ranges of the day.
+  Dataset* sqlWizyty = nullptr;
+  Dataset* sqlPorady = nullptr;
+  Dataset* sqlHarmonogram = nullptr;
+  SiatkaDniaWidok* SG1 = nullptr;
+  ZakladkiLekarzy* TabControl1 = nullptr;
+  QMenu* popmenuGrafikWizyt = nullptr;
 
   void UstawPanel(int numer, const QString& tekst);
   QString TekstPanelu(int numer) const;
@@ -92,7 +122,9 @@ class TForm1 : public QMainWindow {
   void UtworzMenu();
   void UtworzPasekNarzedzi();
   void UtworzPasekStanu();
+  void UtworzSiatke();
   void PodlaczAkcje();
+  void SG1DblClick(int wiersz);
   // What follows a successful connection: doctors, advice types, the grid.
   void PoPolaczeniu();
   // Shows the database window; returns the state of its "show again" box.
@@ -109,6 +141,8 @@ class TForm1 : public QMainWindow {
   StanSiatki SiatkaDlaAkcji() const;
 
   Connection polaczenie_;
+  // Declared after the connection: its statements go before the connection does.
+  std::unique_ptr<SiatkaWizytDane> daneSiatki_;
   std::array<QLabel*, 6> panele_{};
   bool pierwszaAktywacja_ = true;
   bool pokazany_ = false;

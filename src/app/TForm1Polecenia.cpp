@@ -35,6 +35,8 @@ void TForm1::PodlaczAkcje() {
   });
   // The About box is no command: the inactivity countdown keeps running.
   connect(aOProgramie, &QAction::triggered, this, [] { Form_OProgramie->exec(); });
+  connect(aZakladkaPoprzednia, &QAction::triggered, this, &TForm1::aZakladkaPoprzedniaExecute);
+  connect(aZakladkaNastepna, &QAction::triggered, this, &TForm1::aZakladkaNastepnaExecute);
 }
 
 bool TForm1::PokazOknoBazyDanych() {

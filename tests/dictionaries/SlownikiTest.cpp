@@ -60,6 +60,8 @@ QStringList nazwy(const Dataset& ds) {
 
 class Slowniki : public ::testing::Test {
  protected:
+  // The start-up over an empty database says there are no doctors.
+  void SetUp() override { t.komunikaty->wyczysc(); }
   void TearDown() override {
     Form_Porady->hide();
     Form_Badania->hide();

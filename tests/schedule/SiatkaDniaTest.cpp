@@ -64,7 +64,10 @@ TEST(SiatkaDnia, RowsOfTheDay) {
       {"the day ends with the range that starts last", {{M(8, 0), M(16, 0)}, {M(9, 0), M(12, 0)}}, {}, 10,
        {M(8, 0), M(12, 0)}, wolne(M(8, 0), M(12, 0))},
       {"no schedule and no visits: 10:00 to 12:00", {}, {}, 10, {M(10, 0), M(12, 0)}, wolne(M(10, 0), M(12, 0))},
-      {"an interval out of 1..60 is taken as 10", {}, {}, 0, {M(10, 0), M(12, 0)}, wolne(M(10, 0), M(12, 0))},
+      {"an interval below 1 is taken as 10", {}, {}, 0, {M(10, 0), M(12, 0)}, wolne(M(10, 0), M(12, 0))},
+      {"an interval above 60 is taken as 10", rano, {}, 61, {M(8, 0), M(12, 0)}, wolne(M(8, 0), M(12, 0))},
+      {"an interval of 60 is kept", rano, {}, 60, {M(8, 0), M(12, 0)}, wolne(M(8, 0), M(12, 0), 60)},
+      {"an interval of 1 is kept", {{M(8, 0), M(8, 4)}}, {}, 1, {M(8, 0), M(8, 4)}, wolne(M(8, 0), M(8, 4), 1)},
       {"no free slot before midnight", {{M(0, 5), M(1, 0)}}, {wizyta(1, M(0, 3))}, 10, {M(0, 5), M(1, 0)},
        QStringList{"00:03=1"} + wolne(M(0, 5), M(0, 55))},
   };
@@ -201,6 +204,18 @@ TEST(SiatkaDnia, RowColours) {
     EXPECT_EQ(p.k.podstawowy, p.wynik.podstawowy);
     EXPECT_EQ(p.k.parzysty, p.wynik.parzysty);
     EXPECT_EQ(p.k.wybrany, p.wynik.wybrany);
+  }
+  // Each byte on its own, wrapping below zero, never carrying into the next.
+  struct Cien {
+    int kolor, n, wynik;
+  };
+  for (const Cien& c : std::vector<Cien>{{0x0A0A0A, 10, 0x000000},
+                                         {0x050A0F, 10, 0xFB0005},
+                                         {0x000100, 1, 0xFF00FF},
+                                         {0x123456, 0, 0x123456},
+                                         {0xFFFFFF, 40, 0xD7D7D7}}) {
+    SCOPED_TRACE(c.kolor);
+    EXPECT_EQ(PrzyciemnijKolor(c.kolor, c.n), c.wynik);
   }
   const KoloryWierszy k = KoloryPozaGodzinami();
   EXPECT_EQ(KolorWiersza(k, 0, false), k.podstawowy);  // grid row 1
