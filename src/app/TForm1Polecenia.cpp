@@ -1,7 +1,11 @@
 // The main window's commands: each action wired to what it does.
+#include "admin/TForm_BazaDanych.h"
+#include "app/Okna.h"
 #include "app/TForm1.h"
+#include "db/ParametryPolaczenia.h"
 
 #include <QAction>
+#include <QGuiApplication>
 
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
@@ -9,7 +13,13 @@ void TForm1::PodlaczAkcje() {
 }
 
 bool TForm1::PokazOknoBazyDanych() {
-  // The database window comes with the administration tools; until then a
-  // failed connection ends after its message.
-  return false;
+  // The connection is closed now; the window's local backup and restore work
+  // on the database the last attempt named.
+  Form_BazaDanych->Przygotuj(Stan, NazwaBazy(Stan.KatalogDanych, Stan.Host, Stan.Dir));
+  // A connection attempt may be showing the hourglass: the user works in the window.
+  QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+  struct Kursor {
+    ~Kursor() { QGuiApplication::restoreOverrideCursor(); }
+  } kursor;
+  return Form_BazaDanych->PokazModalnie();
 }
