@@ -31,6 +31,15 @@ class TForm_BazaDanych : public QDialog {
   // loop: the window is shown, the script runs, the window closes.
   using Skrypt = std::function<void(TForm_BazaDanych&)>;
   static Skrypt UstawSkrypt(Skrypt skrypt);  // returns the previous one
+  // Installs a script for one scope and puts the previous one back.
+  class ZeSkryptem {
+   public:
+    explicit ZeSkryptem(Skrypt s) : poprzedni_(UstawSkrypt(std::move(s))) {}
+    ~ZeSkryptem() { UstawSkrypt(std::move(poprzedni_)); }
+
+   private:
+    Skrypt poprzedni_;
+  };
 
   // File dialogs (tests replace them); an empty result means cancelled.
   std::function<QString(const QString& katalog, const QString& nazwa)> DialogZapisu;
