@@ -59,18 +59,6 @@ IAttachment* attach(const QString& database, const Dpb& p, const char* providers
 
 bool isNetworkFailure(const DbError& e) { return e.code() == isc_network_error || e.code() == isc_net_connect_err; }
 
-// The embedded engine holds a file for one process: say what to do about it.
-DbError explain(const DbError& e) {
-  if (e.message().contains(QStringLiteral("incompatible with current"))) {
-    return DbError(e.message() + QStringLiteral(
-                                     "\n\nBaza danych jest otwarta przez inny program działający bez serwera "
-                                     "(np. drugie okno ORBE lub orbe-admin). Zamknij go albo zainstaluj i uruchom "
-                                     "serwer Firebird, przez który wiele programów może pracować na tej samej bazie."),
-                   e.code());
-  }
-  return e;
-}
-
 }  // namespace
 
 Connection::Connection(QObject* parent) : QObject(parent), d_(std::make_unique<Impl>()) {}
@@ -103,7 +91,7 @@ void Connection::open(const QString& database, const QStringList& params, Access
     try {
       a = attach(database, p, "Providers=Engine12", false);
     } catch (const DbError& e) {
-      throw explain(e);
+      throw fb::explainEmbeddedLock(e);
     }
   } else {
     try {
@@ -114,7 +102,7 @@ void Connection::open(const QString& database, const QStringList& params, Access
       try {
         a = attach(database, p, "Providers=Engine12", false);
       } catch (const DbError& e) {
-        throw explain(e);
+        throw fb::explainEmbeddedLock(e);
       }
     }
   }

@@ -112,11 +112,20 @@ void Services::backup(const QString& database, const QString& backupFile, const 
   run(startBuffer(isc_action_svc_backup, database, backupFile, 0), onLine);
 }
 
-void Services::restore(const QString& backupFile, const QString& database, const LineHandler& onLine) {
-  run(startBuffer(isc_action_svc_restore, database, backupFile, isc_spb_res_replace), onLine);
+void Services::restore(const QString& backupFile, const QString& database, const LineHandler& onLine, bool replace) {
+  run(startBuffer(isc_action_svc_restore, database, backupFile, replace ? isc_spb_res_replace : isc_spb_res_create),
+      onLine);
 }
 
 void Services::run(const QByteArray& start, const LineHandler& onLine) {
+  try {
+    runLines(start, onLine);
+  } catch (const DbError& e) {
+    throw fb::explainEmbeddedLock(e);
+  }
+}
+
+void Services::runLines(const QByteArray& start, const LineHandler& onLine) {
   if (!d_->service) throw DbError(QStringLiteral("Brak połączenia z menedżerem usług."));
   IService* service = d_->service.get();
   fb::call([&](ThrowStatusWrapper* st) {

@@ -29,8 +29,9 @@ class Services {
   // Backs the database (a path as the service manager's machine sees it) up
   // into one file; returns when the output has ended.
   void backup(const QString& database, const QString& backupFile, const LineHandler& onLine);
-  // Restores one backup file into the database, replacing an existing file.
-  void restore(const QString& backupFile, const QString& database, const LineHandler& onLine);
+  // Restores one backup file into the database. With `replace` an existing
+  // database is replaced; without it the service refuses to overwrite one.
+  void restore(const QString& backupFile, const QString& database, const LineHandler& onLine, bool replace = true);
 
   // Detaches from the service manager (also done by the destructor).
   void detach();
@@ -40,6 +41,7 @@ class Services {
 
  private:
   void run(const QByteArray& startBuffer, const LineHandler& onLine);
+  void runLines(const QByteArray& startBuffer, const LineHandler& onLine);
 
   struct Impl;
   std::unique_ptr<Impl> d_;
