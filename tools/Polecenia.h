@@ -3,3 +3,5 @@
 #include <QStringList>
 
 int PolecenieInit(const QStringList& args);
+int PolecenieBackup(const QStringList& args);
+int PolecenieRestore(const QStringList& args);

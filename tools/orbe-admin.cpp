@@ -8,6 +8,9 @@
 
 static const Admin::Polecenie kPolecenia[] = {
     {"init", "[KATALOG]", "tworzy katalog danych z pustą bazą ORBE.FDB i plikami list", PolecenieInit},
+    {"backup", "PLIK [-v]", "kopia bazy danych do pliku (dla zdalnej bazy: ścieżka na serwerze)", PolecenieBackup},
+    {"restore", "PLIK [--force] [-v]", "odtwarza bazę danych z kopii; istniejącą zastępuje tylko z --force",
+     PolecenieRestore},
 };
 
 static int pomoc() {
