@@ -12,8 +12,7 @@ void UtworzOkna() {
 }
 
 void ZniszczOkna() {
-  // The other windows are children of the main window: forget them first.
-  delete Form_BazaDanych;
+  // Owned windows go with their owner.
   Form_BazaDanych = nullptr;
   delete Form1;
   Form1 = nullptr;
