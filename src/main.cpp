@@ -1,6 +1,7 @@
 #include "app/Aplikacja.h"
 #include "app/Okna.h"
 #include "app/TForm1.h"
+#include "db/Connection.h"
 
 int main(int argc, char** argv) {
   Aplikacja app(argc, argv);
@@ -14,5 +15,5 @@ int main(int argc, char** argv) {
     wynik = 1;
   }
   ZniszczOkna();
-  return wynik;
+  Connection::exitProcess(wynik);
 }

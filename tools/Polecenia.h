@@ -12,3 +12,5 @@ int PolecenieEksportWizyt(const QStringList& args);
 int PolecenieEksportDeklaracji(const QStringList& args);
 int PolecenieDemo(const QStringList& args);
 int PolecenieGrafik(const QStringList& args);
+int PolecenieBackup(const QStringList& args);
+int PolecenieRestore(const QStringList& args);

@@ -1,5 +1,6 @@
 // orbe-admin: the installation and the jobs an administrator runs without a
 // receptionist at the screen, on the same code as the windows.
+#include "db/Connection.h"
 #include "Admin.h"
 #include "Polecenia.h"
 
@@ -20,6 +21,9 @@ static const Admin::Polecenie kPolecenia[] = {
      "wypełnia pustą bazę danymi demonstracyjnymi: lekarze, harmonogramy, porady, badania, pacjenci, wizyty",
      PolecenieDemo},
     {"grafik", "RRRR-MM-DD ID_LEKARZA", "wypisuje dzień lekarza tak, jak pokazuje go siatka wizyt", PolecenieGrafik},
+    {"backup", "PLIK [-v]", "kopia bazy danych do pliku (dla zdalnej bazy: ścieżka na serwerze)", PolecenieBackup},
+    {"restore", "PLIK [--force] [-v]", "odtwarza bazę danych z kopii; istniejącą zastępuje tylko z --force",
+     PolecenieRestore},
 };
 
 static int pomoc() {
@@ -30,7 +34,7 @@ static int pomoc() {
   return 1;
 }
 
-int main(int argc, char** argv) {
+static int uruchom(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("ORBE"));
   QStringList args = app.arguments().mid(1);
@@ -47,4 +51,11 @@ int main(int argc, char** argv) {
   }
   Admin::err() << "Nieznane polecenie: " << nazwa << Qt::endl;
   return pomoc();
+}
+
+int main(int argc, char** argv) {
+  const int wynik = uruchom(argc, argv);
+  Admin::out().flush();
+  Admin::err().flush();
+  Connection::exitProcess(wynik);
 }

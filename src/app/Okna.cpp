@@ -1,5 +1,6 @@
 #include "app/Okna.h"
 
+#include "admin/TForm_BazaDanych.h"
 #include "app/TForm1.h"
 #include "app/TForm_Kalendarz.h"
 #include "app/TForm_Logowanie.h"
@@ -21,6 +22,7 @@ TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
+TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
 TForm_EksportWizyt* Form_EksportWizyt = nullptr;
@@ -39,6 +41,7 @@ void UtworzOkna() {
   Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
   Form_Kalendarz = new TForm_Kalendarz();
+  Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
   Form_EksportWizyt = new TForm_EksportWizyt(Form1);
@@ -73,6 +76,7 @@ void ZniszczOkna() {
   Form_Porady_Edycja = nullptr;
   delete Form_Porady;
   Form_Porady = nullptr;
+  Form_BazaDanych = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;
   Form_Lekarze_Edycja = nullptr;

@@ -151,12 +151,15 @@ void TForm1::PolaczZBaza(bool pokazOkno) {
 }
 
 void TForm1::aBazaDanychExecute() {
-  ZatrzymajOdliczanie();
+  // Re-arms the countdown and sets every action's state on every path, so an
+  // error on the way never leaves aBazaDanych and aOpcje disabled.
+  PolecenieGlowne polecenie(*this);
   polaczenie_.close();
   panelSiatki->hide();
+  OdswiezAkcje();
+  // After the general rule, which would enable them again.
   aBazaDanych->setEnabled(false);
   aOpcje->setEnabled(false);
-  OdswiezAkcje();
   const bool pokazPonownie = PokazOknoBazyDanych();
   ZapiszUstawienia(Stan);
   PolaczZBaza(pokazPonownie);
@@ -167,8 +170,6 @@ void TForm1::aBazaDanychExecute() {
   }
   aBazaDanych->setEnabled(true);
   aOpcje->setEnabled(true);
-  WznowOdliczanie();
-  OdswiezAkcje();
 }
 
 void TForm1::ZastosujLogowanie() {

@@ -6,6 +6,8 @@
 #include <firebird/Interface.h>
 #include <iberror.h>
 #include <ibase.h>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace Firebird;
 
@@ -61,19 +63,6 @@ IAttachment* attach(const QString& database, const Dpb& p, const char* providers
 
 bool isNetworkFailure(const DbError& e) { return e.code() == isc_network_error || e.code() == isc_net_connect_err; }
 
-// The embedded engine holds a file for one process: say what to do about it.
-DbError explain(const DbError& e) {
-  if (e.message().contains(QStringLiteral("incompatible with current")) ||
-      e.message().contains(QStringLiteral("during \"lock\" operation"))) {
-    return DbError(e.message() + QStringLiteral(
-                                     "\n\nBaza danych jest otwarta przez inny program działający bez serwera "
-                                     "(np. drugie okno ORBE lub orbe-admin). Zamknij go albo zainstaluj i uruchom "
-                                     "serwer Firebird, przez który wiele programów może pracować na tej samej bazie."),
-                   e.code());
-  }
-  return e;
-}
-
 }  // namespace
 
 Connection::Connection(QObject* parent) : QObject(parent), d_(std::make_unique<Impl>()) {}
@@ -83,6 +72,11 @@ Connection::~Connection() {
     close();
   } catch (...) {
   }
+}
+
+void Connection::exitProcess(int code) {
+  std::fflush(nullptr);
+  ::_exit(code);
 }
 
 bool Connection::isRemoteName(const QString& database) {
@@ -106,7 +100,7 @@ void Connection::open(const QString& database, const QStringList& params, Access
     try {
       a = attach(database, p, "Providers=Engine12", false);
     } catch (const DbError& e) {
-      throw explain(e);
+      throw fb::explainEmbeddedLock(e);
     }
   } else {
     try {
@@ -117,7 +111,7 @@ void Connection::open(const QString& database, const QStringList& params, Access
       try {
         a = attach(database, p, "Providers=Engine12", false);
       } catch (const DbError& e) {
-        throw explain(e);
+        throw fb::explainEmbeddedLock(e);
       }
     }
   }

@@ -37,6 +37,12 @@ class Connection : public QObject {
   // Switches the database's synchronous writes (needs the file to be free).
   static void setForcedWrites(const QString& path, const QStringList& params, bool on);
 
+  // Ends the process once every connection is closed. The embedded engine
+  // unloads itself at exit while some of its threads may still run, which
+  // now and then crashes a process that has finished its work; everything is
+  // on disk after the last detach, so the process leaves without that step.
+  [[noreturn]] static void exitProcess(int code);
+
   // True for "host:path" names; a local file is an absolute path.
   static bool isRemoteName(const QString& database);
 

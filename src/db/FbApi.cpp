@@ -19,6 +19,17 @@ void raise(Firebird::IStatus* status) {
   throw DbError(QString::fromUtf8(buffer).trimmed(), code);
 }
 
+DbError explainEmbeddedLock(const DbError& e) {
+  if (!e.message().contains(QStringLiteral("incompatible with current")) &&
+      !e.message().contains(QStringLiteral("during \"lock\" operation")))
+    return e;
+  return DbError(e.message() + QStringLiteral(
+                                   "\n\nBaza danych jest otwarta przez inny program działający bez serwera "
+                                   "(np. drugie okno ORBE lub orbe-admin). Zamknij go albo zainstaluj i uruchom "
+                                   "serwer Firebird, przez który wiele programów może pracować na tej samej bazie."),
+                 e.code());
+}
+
 Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
 Status::~Status() { status_->dispose(); }
 

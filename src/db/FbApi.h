@@ -13,6 +13,10 @@ Firebird::IUtil* util();
 // Turns a failed status into the layer's error, with the server's text.
 [[noreturn]] void raise(Firebird::IStatus* status);
 
+// The embedded engine holds a file for one process: the error then says what
+// to do about it.
+DbError explainEmbeddedLock(const DbError& e);
+
 // A throwing status wrapper that disposes of its status when it goes away.
 class Status {
  public:

@@ -1,3 +1,4 @@
+#include "admin/TForm_BazaDanych.h"
 #include "app/PanelSiatki.h"
 #include "app/StanProgramu.h"
 #include "common/Win1250.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QTest>
 #include <QTemporaryDir>
@@ -133,6 +135,11 @@ TEST(Start, RunsOnceHoweverOftenTheWindowIsActivated) {
 }
 
 TEST(Start, AMissingDatabaseIsReportedAndLeavesTheAdministrationReachable) {
+  int pokazan = 0;
+  TForm_BazaDanych::ZeSkryptem skrypt([&](TForm_BazaDanych& o) {
+    ++pokazan;
+    o.cbxPokazPonownieOkno->setChecked(false);
+  });
   OknoGlowneTestowe t(false);
   t.okno().Stan.Dir = "brak";
   t.uruchomStart();
@@ -142,6 +149,7 @@ TEST(Start, AMissingDatabaseIsReportedAndLeavesTheAdministrationReachable) {
   EXPECT_TRUE(t.komunikaty->ostatni().startsWith("Błąd otwarcia:\n"));
   EXPECT_GT(t.komunikaty->ostatni().size(), QString("Błąd otwarcia:\n").size());
   EXPECT_EQ(t.komunikaty->ileSygnalow(), 1);
+  EXPECT_EQ(pokazan, 1);
   EXPECT_EQ(o.TekstPanelu(1), "Niepodłączony");
   EXPECT_FALSE(o.panelSiatki->isVisible());
   EXPECT_FALSE(o.aPacjenci->isEnabled());
@@ -153,6 +161,7 @@ TEST(Start, AMissingDatabaseIsReportedAndLeavesTheAdministrationReachable) {
 }
 
 TEST(Start, ATruncatedParamsFileNeverCrashes) {
+  TForm_BazaDanych::ZeSkryptem skrypt([](TForm_BazaDanych& o) { o.cbxPokazPonownieOkno->setChecked(false); });
   OknoGlowneTestowe t(false);
   ASSERT_TRUE(Win1250::zapiszBajty(t.baza.katalog() + "params.db", "\x12\x34"));
   t.uruchomStart();

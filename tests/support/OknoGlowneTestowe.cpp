@@ -23,3 +23,7 @@ OknoGlowneTestowe::~OknoGlowneTestowe() {
   ZniszczOkna();
   QApplication::processEvents();
 }
+
+void OknoGlowneTestowe::JedenLekarz(BazaTestowa& b) {
+  b.wykonaj({"insert into LEKARZE (ID, NAZWISKO, IMIE, KOLOR, USUN) values (999, 'KOWALSKI', 'JAN', 16777215, 'N')"});
+}

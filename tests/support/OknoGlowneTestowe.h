@@ -18,6 +18,10 @@ class OknoGlowneTestowe {
   OknoGlowneTestowe(const std::function<void(BazaTestowa&)>& przygotuj, bool uruchomStart);
   ~OknoGlowneTestowe();
 
+  // A preparation giving the clinic one doctor, so a start-up has a tab and
+  // says nothing about a missing doctor list.
+  static void JedenLekarz(BazaTestowa& b);
+
   BazaTestowa baza;
   ZKomunikatami komunikaty;
   TForm1& okno() { return *Form1; }

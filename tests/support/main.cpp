@@ -1,6 +1,7 @@
 // Test entry point: a real application object (offscreen) with the program's
 // error display, and a scripted message service so no box ever blocks.
 #include "app/Aplikacja.h"
+#include "db/Connection.h"
 #include "support/KomunikatySkryptowe.h"
 
 #include <gtest/gtest.h>
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   Aplikacja app(argc, argv);
   ustawKomunikaty(std::make_unique<KomunikatySkryptowe>());
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int wynik = RUN_ALL_TESTS();
+  Connection::exitProcess(wynik);
 }
