@@ -9,6 +9,7 @@
 #include "ui/SiatkaListy.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -156,7 +157,20 @@ void TForm_Pacjenci::UtworzUklad() {
                                       {"PLEC", QStringLiteral("Płeć")},
                                       {"_lekarz_name", "Lekarz"},
                                       {"DTDEKLARLEK", "Data deklaracji"}});
-  for (auto [k, w] : {std::pair{1, 380}, {2, 90}, {3, 160}, {5, 120}, {6, 80}}) DBGrid1->ustawSzerokosc(k, w);
+  // The design widths, widened where the fonts found here draw wider than the
+  // clinic's: a date or a PESEL must never be cut.
+  const QFontMetrics maly(delegat->czcionkaMala), naglowek(DBGrid1->horizontalHeader()->font());
+  const struct {
+    int kolumna, szerokosc;
+    const char* wzor;
+  } szerokosci[] = {{0, 60, "0000000"}, {1, 380, ""}, {2, 90, "00000000000"}, {3, 160, ""}, {4, 50, ""}, {5, 120, ""},
+                    {6, 80, "L:  00-00-0000"}};
+  for (const auto& s : szerokosci) {
+    const QString tytul = DBGrid1->model()->headerData(s.kolumna, Qt::Horizontal, Qt::DisplayRole).toString();
+    DBGrid1->ustawSzerokosc(s.kolumna, std::max({s.szerokosc, maly.horizontalAdvance(QString::fromLatin1(s.wzor)) + 8,
+                                                 naglowek.horizontalAdvance(tytul) + 12}));
+  }
+  DBGrid1->horizontalHeader()->setStretchLastSection(true);
   DBGrid1->kolorTekstu = [this](int wiersz) {
     return dane_.sqlPacjenci.valueAt(wiersz, QStringLiteral("AKTYW")).toString() == QStringLiteral("T")
                ? QColor(Qt::black)
