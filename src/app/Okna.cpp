@@ -17,10 +17,12 @@
 #include "exports/TForm_EksportWizyt.h"
 #include "exports/TForm_Kolumny.h"
 #include "exports/TForm_Kolumny_ListaPol.h"
+#include "patients/TForm_Pacjenci.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
+TForm_Pacjenci* Form_Pacjenci = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Porady* Form_Porady = nullptr;
@@ -40,6 +42,7 @@ void UtworzOkna() {
   Form1 = new TForm1();
   Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
+  Form_Pacjenci = new TForm_Pacjenci(*Form1);
   Form_Kalendarz = new TForm_Kalendarz();
   Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
@@ -79,6 +82,8 @@ void ZniszczOkna() {
   Form_BazaDanych = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;
+  delete Form_Pacjenci;
+  Form_Pacjenci = nullptr;
   Form_Lekarze_Edycja = nullptr;
   delete Form_Lekarze;
   Form_Lekarze = nullptr;

@@ -4,6 +4,7 @@
 class TForm1;
 class TForm_Lekarze;
 class TForm_Lekarze_Edycja;
+class TForm_Pacjenci;
 class TForm_Kalendarz;
 class TForm_BazaDanych;
 class TForm_Porady;
@@ -22,6 +23,7 @@ class TForm_OProgramie;
 extern TForm1* Form1;
 extern TForm_Lekarze* Form_Lekarze;
 extern TForm_Lekarze_Edycja* Form_Lekarze_Edycja;
+extern TForm_Pacjenci* Form_Pacjenci;
 extern TForm_Kalendarz* Form_Kalendarz;
 extern TForm_BazaDanych* Form_BazaDanych;
 extern TForm_Porady* Form_Porady;

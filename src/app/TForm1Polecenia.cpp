@@ -8,6 +8,7 @@
 #include "db/ParametryPolaczenia.h"
 #include "exports/TForm_EksportDeklaracji.h"
 #include "exports/TForm_EksportWizyt.h"
+#include "patients/TForm_Pacjenci.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -38,6 +39,13 @@ void TForm1::PodlaczAkcje() {
   connect(aOProgramie, &QAction::triggered, this, [] { Form_OProgramie->exec(); });
   connect(aZakladkaPoprzednia, &QAction::triggered, this, &TForm1::aZakladkaPoprzedniaExecute);
   connect(aZakladkaNastepna, &QAction::triggered, this, &TForm1::aZakladkaNastepnaExecute);
+  connect(aPacjenci, &QAction::triggered, this, [this] {
+    PolecenieGlowne polecenie(*this);
+    Form_Pacjenci->Tryb = QStringLiteral("EDYCJA");
+    Form_Pacjenci->WybraneID = 0;
+    Form_Pacjenci->FiltrPoczatkowy.clear();
+    Form_Pacjenci->exec();
+  });
 }
 
 bool TForm1::PokazOknoBazyDanych() {

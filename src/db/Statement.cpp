@@ -133,6 +133,16 @@ bool Statement::isSelect() {
   return d_->cursor;
 }
 
+QString Statement::plan(bool detailed) {
+  prepare();
+  QString text;
+  fb::call([&](ThrowStatusWrapper* st) {
+    const char* p = d_->stmt->getPlan(st, detailed);
+    text = p ? QString::fromUtf8(p) : QString();
+  });
+  return text;
+}
+
 const QList<FieldInfo>& Statement::fields() {
   prepare();
   return d_->fields;

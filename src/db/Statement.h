@@ -40,6 +40,8 @@ class Statement {
   void execute();
   int rowsAffected() const { return affected_; }
   bool isSelect();
+  // The server's access plan of the prepared statement.
+  QString plan(bool detailed = false);
 
   const QList<FieldInfo>& fields();
   int fieldIndex(const QString& name) const;  // -1 when absent
