@@ -21,6 +21,7 @@ class PanelSiatki;
 class SiatkaDniaWidok;
 class SiatkaWizytDane;
 class ZakladkiLekarzy;
+class Raport;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -106,6 +107,8 @@ class TForm1 : public QMainWindow {
   PanelSiatki* panelSiatki = nullptr;
   QTimer timer_Start;
   QTimer timerLogowanieTimeOut;
+  // The report of the day visit list; it keeps its template from one printout to the next.
+  Raport* RaportWizyt = nullptr;
 
   // Runs the start-up sequence now (the 100 ms timer does it after the first activation).
   void timer_StartTimer();
@@ -130,6 +133,7 @@ class TForm1 : public QMainWindow {
   // Shows the database window; returns the state of its "show again" box.
   bool PokazOknoBazyDanych();
   void aBazaDanychExecute();
+  void aWydrukExecute();
 
   // State of the grid for the enabling rules.
   struct StanSiatki {

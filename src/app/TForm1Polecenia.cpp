@@ -9,8 +9,12 @@
 #include "exports/TForm_EksportDeklaracji.h"
 #include "exports/TForm_EksportWizyt.h"
 #include "patients/TForm_Pacjenci.h"
+#include "reports/Raport.h"
+#include "schedule/WykazWizyt.h"
+#include "schedule/ZakladkiLekarzy.h"
 
 #include <QAction>
+#include <QDateEdit>
 #include <QGuiApplication>
 
 void TForm1::PodlaczAkcje() {
@@ -46,6 +50,18 @@ void TForm1::PodlaczAkcje() {
     Form_Pacjenci->FiltrPoczatkowy.clear();
     Form_Pacjenci->exec();
   });
+  connect(aWydruk, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aWydrukExecute();
+  });
+}
+
+void TForm1::aWydrukExecute() {
+  if (!RaportWizyt) RaportWizyt = new Raport(this);
+  // The printout walks the day's visits as the grid shows them.
+  const int zakladka = TabControl1->Indeks();
+  const QString lekarz = zakladka >= 0 ? TabControl1->Pasek()->tabText(zakladka) : QString();
+  WykazWizyt::Drukuj(*RaportWizyt, Stan.KatalogProgramu, *sqlWizyty, DateTimePicker1->date(), lekarz, this);
 }
 
 bool TForm1::PokazOknoBazyDanych() {

@@ -1,6 +1,7 @@
 #pragma once
 // The hourglass pointer for the lifetime of a scope: put back on every path,
 // exceptions and cancelled dialogs included. Nested guards stack.
+#include <QCursor>
 #include <QGuiApplication>
 
 class Klepsydra {
