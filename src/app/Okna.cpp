@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "app/TForm_Logowanie.h"
+#include "app/TForm_Opcje.h"
 #include "dictionaries/TForm_Badania.h"
 #include "dictionaries/TForm_Badania_Edycja.h"
 #include "dictionaries/TForm_Lekarze.h"
@@ -16,6 +17,7 @@
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
+TForm_Opcje* Form_Opcje = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
 TForm_EksportWizyt* Form_EksportWizyt = nullptr;
@@ -30,6 +32,7 @@ void UtworzOkna() {
   Form1 = new TForm1();
   Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
+  Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
   Form_EksportWizyt = new TForm_EksportWizyt(Form1);
@@ -55,6 +58,7 @@ void ZniszczOkna() {
   Form_Porady_Edycja = nullptr;
   delete Form_Porady;
   Form_Porady = nullptr;
+  Form_Opcje = nullptr;
   Form_Lekarze_Edycja = nullptr;
   delete Form_Lekarze;
   Form_Lekarze = nullptr;

@@ -4,6 +4,7 @@
 class TForm1;
 class TForm_Lekarze;
 class TForm_Lekarze_Edycja;
+class TForm_Opcje;
 class TForm_Porady;
 class TForm_Porady_Edycja;
 class TForm_EksportWizyt;
@@ -17,6 +18,7 @@ class TForm_Logowanie;
 extern TForm1* Form1;
 extern TForm_Lekarze* Form_Lekarze;
 extern TForm_Lekarze_Edycja* Form_Lekarze_Edycja;
+extern TForm_Opcje* Form_Opcje;
 extern TForm_Porady* Form_Porady;
 extern TForm_Porady_Edycja* Form_Porady_Edycja;
 extern TForm_EksportWizyt* Form_EksportWizyt;

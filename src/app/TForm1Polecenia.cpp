@@ -1,6 +1,7 @@
 // The main window's commands: each action wired to what it does.
 #include "app/TForm1.h"
 #include "app/TForm1Lekarze.h"
+#include "app/TForm1Opcje.h"
 #include "app/TForm1Slowniki.h"
 
 #include "app/Okna.h"
@@ -23,6 +24,7 @@ void TForm1::PodlaczAkcje() {
     aBadaniaExecute(*this);
   });
   connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
+  connect(aOpcje, &QAction::triggered, this, [this] { aOpcjeExecute(*this); });
   connect(aEksportWizyt, &QAction::triggered, this, [this] {
     PolecenieGlowne polecenie(*this);
     Form_EksportWizyt->exec();
