@@ -456,3 +456,35 @@ TEST_F(OpcjeTest, EveryPageStartsWithAMaroonBandUnderItsName) {
     Kliknij(Form_Opcje->btnOK);
   });
 }
+
+TEST_F(OpcjeTest, AFileThatCannotBeWrittenIsReportedAndNothingTypedIsLost) {
+  // A folder in the file's place: neither the list nor the login file can be replaced.
+  ASSERT_TRUE(QFile::remove(plik(kListy[0])));
+  ASSERT_TRUE(QDir(o.baza.katalog()).mkdir(kListy[0]));
+  ASSERT_TRUE(QDir(o.baza.katalog()).mkdir("logow.db"));
+  o.komunikaty->odpowiedzi = {false};
+  Opcje([] {
+    Strona(1);
+    Wpisz(Form_Opcje->MemoGminy, "koło");
+    Kliknij(Form_Opcje->btnOK);
+    EXPECT_TRUE(Form_Opcje->isVisible());
+    EXPECT_EQ(Form_Opcje->MemoGminy->toPlainText(), QString("KOŁO\n"));
+    EXPECT_TRUE(Form_Opcje->ZmianyOpcji);
+
+    Strona(4);
+    Wpisz(Form_Opcje->Edit3, "jan");
+    Wpisz(Form_Opcje->Edit4, "x");
+    Kliknij(Form_Opcje->btnZapiszParametryLogowania);
+    EXPECT_EQ(Form_Opcje->lblStanLogowania->text(), QString("WYŁĄCZONE"));
+    EXPECT_EQ(Form_Opcje->Edit3->text(), QString("jan"));
+    EXPECT_FALSE(Form_Opcje->ZmianaLogowania);
+    Kliknij(Form_Opcje->btnAnuluj);
+  });
+  ASSERT_EQ(o.komunikaty->wpisy.size(), 3);
+  EXPECT_EQ(o.komunikaty->wpisy[0].rodzaj, Wpis::Blad);
+  EXPECT_TRUE(o.komunikaty->wpisy[0].tekst.contains(kListy[0]));
+  EXPECT_EQ(o.komunikaty->wpisy[1].rodzaj, Wpis::Blad);
+  EXPECT_TRUE(o.komunikaty->wpisy[1].tekst.contains("logow.db"));
+  EXPECT_EQ(o.komunikaty->wpisy[2].tekst, QString("Zapisać zmiany"));
+  EXPECT_FALSE(okno().Stan.LogowanieWlaczone);
+}
