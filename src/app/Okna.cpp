@@ -5,6 +5,7 @@
 #include "app/TForm_Kalendarz.h"
 #include "app/TForm_Logowanie.h"
 #include "app/TForm_OProgramie.h"
+#include "app/TForm_Opcje.h"
 #include "app/TForm_Postep.h"
 #include "app/TForm_Zegar.h"
 #include "dictionaries/TForm_Badania.h"
@@ -24,6 +25,7 @@ TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Pacjenci* Form_Pacjenci = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
+TForm_Opcje* Form_Opcje = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
@@ -44,6 +46,7 @@ void UtworzOkna() {
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
   Form_Pacjenci = new TForm_Pacjenci(*Form1);
   Form_Kalendarz = new TForm_Kalendarz();
+  Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
@@ -80,6 +83,7 @@ void ZniszczOkna() {
   delete Form_Porady;
   Form_Porady = nullptr;
   Form_BazaDanych = nullptr;
+  Form_Opcje = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;
   delete Form_Pacjenci;

@@ -3,6 +3,7 @@
 #include "app/Okna.h"
 #include "app/TForm1.h"
 #include "app/TForm1Lekarze.h"
+#include "app/TForm1Opcje.h"
 #include "app/TForm1Slowniki.h"
 #include "app/TForm_OProgramie.h"
 #include "db/ParametryPolaczenia.h"
@@ -31,6 +32,7 @@ void TForm1::PodlaczAkcje() {
     aBadaniaExecute(*this);
   });
   connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
+  connect(aOpcje, &QAction::triggered, this, [this] { aOpcjeExecute(*this); });
   connect(aEksportWizyt, &QAction::triggered, this, [this] {
     PolecenieGlowne polecenie(*this);
     Form_EksportWizyt->exec();
