@@ -2,8 +2,11 @@
 // "Baza danych": where the database is, the credentials of params.db, and
 // backup and restore through the service manager. Shown modally while the
 // main window holds no connection; the main window reconnects afterwards.
+#include "admin/BazaDanychReguly.h"
+
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -15,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 struct StanProgramu;
+class Services;
 
 class TForm_BazaDanych : public QDialog {
   Q_OBJECT
@@ -88,6 +92,13 @@ class TForm_BazaDanych : public QDialog {
   void DopiszLinie(const QString& linia);
   // While a backup or restore runs the window can neither close nor start another.
   void UstawTrwanie(bool trwa);
+  // One backup or restore: the service run with the hourglass and the window
+  // locked, its lines in the progress box; the server's text when it failed.
+  using LiniaUslugi = std::function<void(const QString&)>;
+  using AkcjaUslugi = std::function<void(Services&, const LiniaUslugi&)>;
+  std::optional<QString> UruchomUsluge(const BazaDanychReguly::ZadanieUslugi& z, const AkcjaUslugi& akcja);
+  void ZakonczUsluge(bool udana, const QString& udane, const QString& nieudane);
+  BazaDanychReguly::ZadanieUslugi ZadanieZdalneZOkna();
 
   StanProgramu* stan_ = nullptr;
   QString biezacaBaza_;

@@ -16,7 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <optional>
+
 
 using namespace BazaDanychReguly;
 
@@ -63,31 +63,12 @@ void TForm_BazaDanych::WykonajBackup() {
     if (plik.isEmpty()) return;
     z = ZadanieLokalne(biezacaBaza_, plik);
   } else {
-    stan_->RemoteBackupDir = FolderKopiiZdalnej(Edit5->text());
-    z = ZadanieZdalne(stan_->Host, stan_->Dir, Edit5->text(), Edit6->text());
+    z = ZadanieZdalneZOkna();
   }
-  const QStringList parametry = ParametryPolaczenia(stan_->KatalogDanych);
-  UstawTrwanie(true);
-  std::optional<Klepsydra> klepsydra(std::in_place);
-  bool udane = false;
-  QString blad;
-  try {
-    Services uslugi(z.serwer, parametry);
-    uslugi.backup(z.baza, z.plik, [this](const QString& l) { DopiszLinie(l); });
-    uslugi.detach();
-    udane = true;
-  } catch (const DbError& e) {
-    blad = e.message();
-  }
-  klepsydra.reset();
-  stan_->LastBackupDir = FolderPliku(z.plik);
-  UstawTrwanie(false);
-  if (udane) {
-    komunikaty().informacja(QStringLiteral("Poprawnie wykonano kopię bazy danych."));
-  } else {
-    komunikaty().sygnal();
-    komunikaty().informacja(TekstBleduKopii(blad));
-  }
+  const std::optional<QString> blad = UruchomUsluge(z, [&](Services& uslugi, const LiniaUslugi& linia) {
+    uslugi.backup(z.baza, z.plik, linia);
+  });
+  ZakonczUsluge(!blad, QStringLiteral("Poprawnie wykonano kopię bazy danych."), TekstBleduKopii(blad.value_or(QString())));
 }
 
 void TForm_BazaDanych::WykonajRestore() {
@@ -102,29 +83,44 @@ void TForm_BazaDanych::WykonajRestore() {
     if (plik.isEmpty()) return;
     z = ZadanieLokalne(biezacaBaza_, plik);
   } else {
-    stan_->RemoteBackupDir = FolderKopiiZdalnej(Edit5->text());
-    z = ZadanieZdalne(stan_->Host, stan_->Dir, Edit5->text(), Edit6->text());
+    z = ZadanieZdalneZOkna();
   }
+  const std::optional<QString> blad = UruchomUsluge(z, [&](Services& uslugi, const LiniaUslugi& linia) {
+    uslugi.restore(z.plik, z.baza, linia);
+  });
+  ZakonczUsluge(!blad, QStringLiteral("Poprawnie odtworzono bazę danych z kopii"),
+                TekstBleduOdtwarzania(blad.value_or(QString())));
+}
+
+ZadanieUslugi TForm_BazaDanych::ZadanieZdalneZOkna() {
+  stan_->RemoteBackupDir = FolderKopiiZdalnej(Edit5->text());
+  return ZadanieZdalne(stan_->Host, stan_->Dir, Edit5->text(), Edit6->text());
+}
+
+std::optional<QString> TForm_BazaDanych::UruchomUsluge(const ZadanieUslugi& z, const AkcjaUslugi& akcja) {
   const QStringList parametry = ParametryPolaczenia(stan_->KatalogDanych);
   UstawTrwanie(true);
-  std::optional<Klepsydra> klepsydra(std::in_place);
-  bool udane = false;
-  QString blad;
-  try {
-    Services uslugi(z.serwer, parametry);
-    uslugi.restore(z.plik, z.baza, [this](const QString& l) { DopiszLinie(l); });
-    uslugi.detach();
-    udane = true;
-  } catch (const DbError& e) {
-    blad = e.message();
+  std::optional<QString> blad;
+  {
+    Klepsydra klepsydra;
+    try {
+      Services uslugi(z.serwer, parametry);
+      akcja(uslugi, [this](const QString& l) { DopiszLinie(l); });
+      uslugi.detach();
+    } catch (const DbError& e) {
+      blad = e.message();
+    }
   }
-  klepsydra.reset();
   stan_->LastBackupDir = FolderPliku(z.plik);
   UstawTrwanie(false);
-  if (udane) {
-    komunikaty().informacja(QStringLiteral("Poprawnie odtworzono bazę danych z kopii"));
+  return blad;
+}
+
+void TForm_BazaDanych::ZakonczUsluge(bool udana, const QString& udane, const QString& nieudane) {
+  if (udana) {
+    komunikaty().informacja(udane);
   } else {
     komunikaty().sygnal();
-    komunikaty().informacja(TekstBleduOdtwarzania(blad));
+    komunikaty().informacja(nieudane);
   }
 }

@@ -1,4 +1,5 @@
 // orbe-admin backup and restore as cron runs them: exit codes and messages.
+#include "support/OrbeAdminTestowy.h"
 #include "PorownanieBaz.h"
 #include "db/ParametryPolaczenia.h"
 #include "support/BazaTestowa.h"
@@ -10,22 +11,9 @@
 
 namespace {
 
-struct Wynik {
-  int kod;
-  QString wyjscie, bledy;
-};
+using Wynik = WynikOrbeAdmin;
 
-Wynik orbeAdmin(const QString& katalog, const QStringList& args) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("ORBE_DATA_DIR", katalog);
-  env.insert("ORBE_DOSTEP_BAZY", "embedded");
-  p.setProcessEnvironment(env);
-  p.start(QString(ORBE_BIN_DIR) + "/orbe-admin", args);
-  EXPECT_TRUE(p.waitForFinished(120000));
-  const int kod = p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode();
-  return {kod, QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Wynik orbeAdmin(const QString& katalog, const QStringList& args) { return UruchomOrbeAdmin(args, katalog); }
 
 int ileWizyt(BazaTestowa& baza) {
   Connection c;

@@ -1,6 +1,7 @@
 // Backup and restore of a database on the Firebird server through TCP: the
 // services themselves, the database window and orbe-admin. Needs a server on
 // 127.0.0.1 (scripts/start-test-server.sh) and ORBE_TEST_SERWER set.
+#include "support/OrbeAdminTestowy.h"
 #include "admin/PorownanieBaz.h"
 #include "admin/TForm_BazaDanych.h"
 #include "app/StanProgramu.h"
@@ -176,20 +177,9 @@ TEST(OknoBazyDanychSerwer, RemoteBackupAndRestoreThroughTheWindow) {
 
 namespace {
 
-struct Wynik {
-  int kod;
-  QString wyjscie, bledy;
-};
+using Wynik = WynikOrbeAdmin;
 
-Wynik orbeAdmin(const QString& katalog, const QStringList& args) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("ORBE_DATA_DIR", katalog);
-  p.setProcessEnvironment(env);
-  p.start(QString(ORBE_BIN_DIR) + "/orbe-admin", args);
-  EXPECT_TRUE(p.waitForFinished(120000));
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Wynik orbeAdmin(const QString& katalog, const QStringList& args) { return UruchomOrbeAdmin(args, katalog); }
 
 }  // namespace
 

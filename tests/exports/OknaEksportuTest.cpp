@@ -1,4 +1,5 @@
 // The export windows over a real database, and orbe-admin writing the same files.
+#include "support/OrbeAdminTestowy.h"
 #include "DaneEksportu.h"
 
 #include "common/PlikIni.h"
@@ -33,19 +34,10 @@ QByteArray bajty(const QString& sciezka) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct WynikPolecenia {
-  int kod;
-  QString wyjscie, bledy;
-};
+using WynikPolecenia = WynikOrbeAdmin;
 
 // The built orbe-admin on the data folder of ORBE_DATA_DIR.
-WynikPolecenia orbeAdmin(const QStringList& argumenty) {
-  QProcess p;
-  p.start(QStringLiteral(ORBE_BIN_DIR "/orbe-admin"), argumenty);
-  if (!p.waitForFinished(120000)) return {-1, {}, "timeout"};
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
-}
+WynikPolecenia orbeAdmin(const QStringList& argumenty) { return UruchomOrbeAdmin(argumenty); }
 
 // The save dialog replaced for one test: answers with the given file and
 // remembers what it was offered.

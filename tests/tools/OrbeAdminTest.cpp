@@ -1,3 +1,4 @@
+#include "support/OrbeAdminTestowy.h"
 #include "support/BazaTestowa.h"
 
 #include <QFile>
@@ -5,20 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-struct Wynik {
-  int kod;
-  QString wyjscie, bledy;
-};
+using Wynik = WynikOrbeAdmin;
 
 static Wynik uruchom(const QStringList& argumenty, const QString& katalogDanych) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("ORBE_DATA_DIR", katalogDanych);
-  env.insert("ORBE_DOSTEP_BAZY", "embedded");
-  p.setProcessEnvironment(env);
-  p.start(QString(ORBE_BIN_DIR) + "/orbe-admin", argumenty);
-  p.waitForFinished(60000);
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+  return UruchomOrbeAdmin(argumenty, katalogDanych);
 }
 
 TEST(OrbeAdmin, InitCreatesADataFolderAndNeverOverwritesTheDatabase) {

@@ -1,20 +1,13 @@
 // orbe-admin pesel, run as the administrator would run it.
+#include "support/OrbeAdminTestowy.h"
 #include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Wynik {
-  int kod;
-  QString wyjscie;
-};
+using Wynik = WynikOrbeAdmin;
 
-Wynik uruchom(const QStringList& argumenty) {
-  QProcess p;
-  p.start(QStringLiteral(ORBE_BIN_DIR "/orbe-admin"), argumenty);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
+Wynik uruchom(const QStringList& argumenty) { return UruchomOrbeAdmin(argumenty); }
 
 }  // namespace
 
