@@ -1,5 +1,6 @@
 #include "Admin.h"
 
+#include "db/DbError.h"
 #include "db/ParametryPolaczenia.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,11 @@ StanProgramu WczytajStan(const QString& katalog) {
 }
 
 void Polacz(Connection& polaczenie, const StanProgramu& stan) {
-  polaczenie.open(NazwaBazy(stan.KatalogDanych, stan.Host, stan.Dir), ParametryPolaczenia(stan.KatalogDanych));
+  try {
+    polaczenie.open(NazwaBazy(stan.KatalogDanych, stan.Host, stan.Dir), ParametryPolaczenia(stan.KatalogDanych));
+  } catch (const DbError& e) {
+    throw DbError(QStringLiteral("Błąd otwarcia:\n") + e.message(), e.code());
+  }
 }
 
 }  // namespace Admin

@@ -15,7 +15,8 @@ QTextStream& err();
 // The state the program would start with: folders and orbe.ini.
 // `katalog` (when not empty) replaces the data folder.
 StanProgramu WczytajStan(const QString& katalog = QString());
-// Opens the clinic database of that state with params.db or the defaults.
+// Opens the clinic database of that state with params.db or the defaults; a
+// failure is a DbError whose text starts "Błąd otwarcia:" (exit code 2).
 void Polacz(Connection& polaczenie, const StanProgramu& stan);
 
 // One command: name, arguments help, what it does, and the function (the

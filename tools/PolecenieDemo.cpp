@@ -24,12 +24,7 @@ int PolecenieDemo(const QStringList& args) {
   }
   const StanProgramu stan = Admin::WczytajStan();
   Connection polaczenie;
-  try {
-    Admin::Polacz(polaczenie, stan);
-  } catch (const DbError& e) {
-    Admin::err() << "Nie można otworzyć bazy danych:\n" << e.message() << Qt::endl;
-    return 2;
-  }
+  Admin::Polacz(polaczenie, stan);
   if (!BazaPustaDlaDemo(polaczenie)) {
     Admin::err() << "Baza danych zawiera już lekarzy lub pacjentów; dane demonstracyjne wpisuje się do pustej bazy."
                  << Qt::endl;

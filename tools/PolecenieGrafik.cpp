@@ -18,12 +18,7 @@ int PolecenieGrafik(const QStringList& args) {
   }
   const StanProgramu stan = Admin::WczytajStan();
   Connection polaczenie;
-  try {
-    Admin::Polacz(polaczenie, stan);
-  } catch (const DbError& e) {
-    Admin::err() << "Nie można otworzyć bazy danych:\n" << e.message() << Qt::endl;
-    return 2;
-  }
+  Admin::Polacz(polaczenie, stan);
   SiatkaWizytDane dane(polaczenie);
   dane.OtworzPorady();
   dane.OtworzWizyty(data, lekarz);

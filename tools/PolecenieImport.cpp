@@ -18,12 +18,7 @@ int PolecenieImport(const QStringList& args) {
   }
   const StanProgramu stan = Admin::WczytajStan();
   Connection c;
-  try {
-    Admin::Polacz(c, stan);
-  } catch (const DbError& e) {
-    Admin::err() << "Błąd otwarcia:\n" << e.message() << Qt::endl;
-    return 2;
-  }
+  Admin::Polacz(c, stan);
   const WynikImportu w = ImportujDeklaracje(c, args[0], stan.KatalogDanych, {},
                                             [](const QString& k) { Admin::out() << k << "\n\n"; });
   using namespace ImportDeklaracji;

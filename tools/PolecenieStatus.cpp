@@ -11,12 +11,7 @@ int PolecenieStatus(const QStringList&) {
   const QString nazwa = NazwaBazy(stan.KatalogDanych, stan.Host, stan.Dir);
   Admin::out() << "Baza danych: " << nazwa << Qt::endl;
   Connection c;
-  try {
-    Admin::Polacz(c, stan);
-  } catch (const DbError& e) {
-    Admin::err() << "Błąd otwarcia:\n" << e.message() << Qt::endl;
-    return 1;
-  }
+  Admin::Polacz(c, stan);
   for (const char* tabela : {"LEKARZE", "PACJENCI", "WIZYTY", "PORADY", "BADANIA", "BADANIASPLOT", "HARMONOGRAM"}) {
     Statement st(c, QStringLiteral("select count(*) from %1").arg(QLatin1String(tabela)));
     st.execute();

@@ -30,7 +30,7 @@ TEST(OrbeAdmin, InitCreatesADataFolderAndNeverOverwritesTheDatabase) {
 TEST(OrbeAdmin, ADatabaseHeldByAnotherProgramIsExplained) {
   BazaTestowa baza;  // this process holds the file through the embedded engine
   const Wynik w = uruchom({"status"}, baza.katalog());
-  EXPECT_EQ(w.kod, 1);
+  EXPECT_EQ(w.kod, 2);
   EXPECT_TRUE(w.bledy.startsWith("Błąd otwarcia:\n"));
   EXPECT_TRUE(w.bledy.contains("Zamknij go albo zainstaluj i uruchom serwer Firebird")) << w.bledy.toStdString();
 }
