@@ -1,11 +1,11 @@
 #include "app/Okna.h"
 
 #include "admin/TForm_BazaDanych.h"
+#include "admin/TForm_Opcje.h"
 #include "app/TForm1.h"
 #include "app/TForm_Kalendarz.h"
 #include "app/TForm_Logowanie.h"
 #include "app/TForm_OProgramie.h"
-#include "app/TForm_Opcje.h"
 #include "app/TForm_Postep.h"
 #include "app/TForm_Zegar.h"
 #include "dictionaries/TForm_Badania.h"

@@ -2,7 +2,7 @@
 
 #include "app/Okna.h"
 #include "app/TForm1.h"
-#include "app/TForm_Opcje.h"
+#include "admin/TForm_Opcje.h"
 
 void aOpcjeExecute(TForm1& okno) {
   PolecenieGlowne polecenie(okno);

@@ -54,7 +54,7 @@ void Zaloguj(const QString& uzytkownik, const QString& haslo) {
 }
 
 void CzekajNa(const std::function<bool()>& warunek) {
-  for (int i = 0; i < 400 && !warunek(); ++i) QTest::qWait(5);
+  for (int i = 0; i < 2000 && !warunek(); ++i) QTest::qWait(5);
 }
 
 }  // namespace

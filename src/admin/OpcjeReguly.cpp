@@ -1,4 +1,4 @@
-#include "app/OpcjeReguly.h"
+#include "admin/OpcjeReguly.h"
 
 #include "common/Win1250.h"
 

@@ -1,11 +1,11 @@
 // The options window: list normalising, which files it writes, the printer
 // boxes, the login page, the closing question, and what the main window does
 // after it.
-#include "app/OpcjeReguly.h"
+#include "admin/OpcjeReguly.h"
 #include "app/PanelSiatki.h"
 #include "app/PlikLogowania.h"
 #include "app/TForm_Logowanie.h"
-#include "app/TForm_Opcje.h"
+#include "admin/TForm_Opcje.h"
 #include "common/PlikIni.h"
 #include "common/Win1250.h"
 #include "support/OknoGlowneTestowe.h"

@@ -1,6 +1,6 @@
 // The options window's pages: the list on the left chooses one of five,
 // each under a maroon band with its name.
-#include "app/TForm_Opcje.h"
+#include "admin/TForm_Opcje.h"
 
 #include <QComboBox>
 #include <QGridLayout>

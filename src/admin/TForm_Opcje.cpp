@@ -1,6 +1,6 @@
-#include "app/TForm_Opcje.h"
+#include "admin/TForm_Opcje.h"
 
-#include "app/OpcjeReguly.h"
+#include "admin/OpcjeReguly.h"
 #include "app/PlikLogowania.h"
 #include "common/Win1250.h"
 #include "schedule/FiltrSkanera.h"
