@@ -94,8 +94,11 @@ TForm_ZleconeBadania::TForm_ZleconeBadania(QWidget* rodzic) : QDialog(rodzic) {
                                 {QStringLiteral("KOD"), QStringLiteral("Kod"), Qt::AlignCenter},
                                 {QStringLiteral("NAZWA"), QStringLiteral("Nazwa")},
                                 {QStringLiteral("ILOSC"), QStringLiteral("Ilość"), Qt::AlignCenter}});
+  // Narrow number columns leave the name its 451 pixels without scrolling.
+  DBGrid1->ustawSzerokosc(0, 50);
   DBGrid1->ustawSzerokosc(1, 128);
   DBGrid1->ustawSzerokosc(2, 451);
+  DBGrid1->ustawSzerokosc(3, 80);
   srodek_->addWidget(DBGrid1);
 
   Label4 = new QLabel(this);

@@ -61,7 +61,7 @@ TForm_HistoriaPacjenta::TForm_HistoriaPacjenta(Connection& polaczenie, QWidget* 
   setObjectName(QStringLiteral("Form_HistoriaPacjenta"));
   setWindowTitle(QStringLiteral("Historia pacjenta"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  resize(860, 600);
+  resize(1010, 640);
 
   // The patient.
   lblPacjent = naglowek(QStringLiteral(" Pacjent"), this);
