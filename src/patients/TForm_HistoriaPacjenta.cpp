@@ -187,6 +187,8 @@ void TForm_HistoriaPacjenta::PokazBadaniaWizyty(int wizytaId) {
     // lies in the last screenful; the rows after it fill the grid below.
     DBGrid2->scrollToBottom();
     dane_.sqlBadania.moveTo(wiersz);
+    // The row may have been current already, and then the grid did not move.
+    DBGrid2->scrollTo(DBGrid2->model()->index(wiersz, 0));
     if (fokus) fokus->setFocus();
   }
   // The bold rows follow the visit also when its examinations are elsewhere.

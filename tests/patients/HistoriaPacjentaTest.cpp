@@ -140,8 +140,10 @@ TEST(TForm_HistoriaPacjenta, AnOldVisitsFirstExaminationComesToTheTop) {
             "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values (1, 10, 999, 0, '2020-01-01', '08:00')",
             "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values (2, 10, 999, 0, '2021-01-01', '08:00')",
             "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values (3, 10, 999, 0, '2022-01-01', '08:00')",
+            "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values (4, 10, 999, 0, '2023-01-01', '08:00')",
         };
-        // Two examinations at the oldest visit, thirty at the middle, two at the newest.
+        // Two examinations at the oldest visit, thirty at the next, two at the
+        // next, none at the newest.
         int id = 1;
         for (auto [wizyta, ile] : {std::pair{1, 2}, {2, 30}, {3, 2}})
           for (int i = 0; i < ile; ++i, ++id)
@@ -150,6 +152,7 @@ TEST(TForm_HistoriaPacjenta, AnOldVisitsFirstExaminationComesToTheTop) {
       },
       true);
   TForm_HistoriaPacjenta& o = pokaz(10);
+  ASSERT_EQ(o.sqlWizyty().count(), 4);
   ASSERT_EQ(o.sqlBadania().count(), 34);
   ASSERT_GT(o.DBGrid2->verticalScrollBar()->maximum(), 0);
   const auto gorny = [&] { return o.DBGrid2->rowAt(0); };
@@ -158,26 +161,29 @@ TEST(TForm_HistoriaPacjenta, AnOldVisitsFirstExaminationComesToTheTop) {
     return y >= 0 && y + o.DBGrid2->rowHeight(r) <= o.DBGrid2->viewport()->height();
   };
 
-  // The newest visit's first examination lies in the last screenful.
-  EXPECT_EQ(o.sqlBadania().recNo(), 32);
-  EXPECT_TRUE(widoczny(32));
-  EXPECT_TRUE(widoczny(33));
-  EXPECT_LT(gorny(), 32);
-
-  o.sqlWizyty().moveTo(1);
-  QApplication::processEvents();
-  EXPECT_EQ(o.sqlBadania().recNo(), 2);
-  EXPECT_EQ(gorny(), 2);
-
-  o.sqlWizyty().moveTo(2);
-  QApplication::processEvents();
+  // The newest visit has none: the lower grid as it was.
   EXPECT_EQ(o.sqlBadania().recNo(), 0);
   EXPECT_EQ(gorny(), 0);
 
-  o.sqlWizyty().moveTo(0);
-  QApplication::processEvents();
-  EXPECT_EQ(o.sqlBadania().recNo(), 32);
-  EXPECT_TRUE(widoczny(32));
+  // Visit positions (newest first) and where their first examination ends;
+  // a visit without examinations leaves the lower grid where it was.
+  struct Krok {
+    int wizyta, badanie, gorny;  // gorny -1: anywhere, as long as it shows
+  };
+  for (const Krok& k : {Krok{1, 32, -1}, Krok{2, 2, 2}, Krok{3, 0, 0}, Krok{0, 0, 0}, Krok{2, 2, 2},
+                        Krok{0, 2, 2}, Krok{2, 2, 2}, Krok{1, 32, -1}}) {
+    o.sqlWizyty().moveTo(k.wizyta);
+    QApplication::processEvents();
+    EXPECT_EQ(o.sqlBadania().recNo(), k.badanie) << k.wizyta;
+    EXPECT_TRUE(widoczny(k.badanie)) << k.wizyta;
+    if (k.gorny >= 0) {
+      EXPECT_EQ(gorny(), k.gorny) << k.wizyta;
+    } else {
+      // In the last screenful: the rows after it show below it.
+      EXPECT_TRUE(widoczny(33)) << k.wizyta;
+      EXPECT_LT(gorny(), k.badanie) << k.wizyta;
+    }
+  }
   o.reject();
 }
 
