@@ -216,12 +216,8 @@ void TForm_ZleconeBadania::aZapiszExecute() {
 
 void TForm_ZleconeBadania::ZapiszWykaz(const QString& sciezka) {
   Klepsydra klepsydra;
-  // The rows are read in place, so the grid keeps its current row.
-  const QVariant biezace = wykaz_->value(QStringLiteral("BADANIE_ID"));
-  const QList<PozycjaWykazuBadan> pozycje = PozycjeWykazu(*wykaz_);
-  ZapiszWykazBadan(sciezka, DateTimePicker1->date(), DateTimePicker2->date(), pozycje);
-  if (biezace.isValid() && wykaz_->value(QStringLiteral("BADANIE_ID")) != biezace)
-    wykaz_->locate(QStringLiteral("BADANIE_ID"), biezace);
+  // The rows are read in place: the grid neither repaints nor leaves its current row.
+  ZapiszWykazBadan(sciezka, DateTimePicker1->date(), DateTimePicker2->date(), PozycjeWykazu(*wykaz_));
 }
 
 void TForm_ZleconeBadania::aDrukujExecute() {
