@@ -18,6 +18,8 @@
 #include "exports/TForm_EksportWizyt.h"
 #include "exports/TForm_Kolumny.h"
 #include "exports/TForm_Kolumny_ListaPol.h"
+#include "exports/TForm_ZleconeBadania.h"
+#include "patients/TForm_HistoriaPacjenta.h"
 #include "patients/TForm_Pacjenci.h"
 
 TForm1* Form1 = nullptr;
@@ -36,8 +38,10 @@ TForm_EksportDeklaracji* Form_EksportDeklaracji = nullptr;
 TForm_Zegar* Form_Zegar = nullptr;
 TForm_Badania* Form_Badania = nullptr;
 TForm_Badania_Edycja* Form_Badania_Edycja = nullptr;
+TForm_ZleconeBadania* Form_ZleconeBadania = nullptr;
 TForm_Logowanie* Form_Logowanie = nullptr;
 TForm_Postep* Form_Postep = nullptr;
+TForm_HistoriaPacjenta* Form_HistoriaPacjenta = nullptr;
 TForm_OProgramie* Form_OProgramie = nullptr;
 
 void UtworzOkna() {
@@ -57,8 +61,10 @@ void UtworzOkna() {
   Form_Zegar = new TForm_Zegar();
   Form_Badania = new TForm_Badania(Form1->Polaczenie());
   Form_Badania_Edycja = new TForm_Badania_Edycja(*Form_Badania);
+  Form_ZleconeBadania = new TForm_ZleconeBadania();
   Form_Logowanie = new TForm_Logowanie(Form1);
   Form_Postep = new TForm_Postep();
+  Form_HistoriaPacjenta = new TForm_HistoriaPacjenta(Form1->Polaczenie());
   Form_OProgramie = new TForm_OProgramie();
 }
 
@@ -67,9 +73,13 @@ void ZniszczOkna() {
   // window's connection go before it; owned windows go with their owner.
   delete Form_OProgramie;
   Form_OProgramie = nullptr;
+  delete Form_HistoriaPacjenta;
+  Form_HistoriaPacjenta = nullptr;
   delete Form_Postep;
   Form_Postep = nullptr;
   Form_Logowanie = nullptr;
+  delete Form_ZleconeBadania;
+  Form_ZleconeBadania = nullptr;
   Form_Badania_Edycja = nullptr;
   delete Form_Badania;
   Form_Badania = nullptr;

@@ -17,8 +17,10 @@ class TForm_EksportDeklaracji;
 class TForm_Zegar;
 class TForm_Badania;
 class TForm_Badania_Edycja;
+class TForm_ZleconeBadania;
 class TForm_Logowanie;
 class TForm_Postep;
+class TForm_HistoriaPacjenta;
 class TForm_OProgramie;
 
 extern TForm1* Form1;
@@ -37,8 +39,10 @@ extern TForm_EksportDeklaracji* Form_EksportDeklaracji;
 extern TForm_Zegar* Form_Zegar;
 extern TForm_Badania* Form_Badania;
 extern TForm_Badania_Edycja* Form_Badania_Edycja;
+extern TForm_ZleconeBadania* Form_ZleconeBadania;
 extern TForm_Logowanie* Form_Logowanie;
 extern TForm_Postep* Form_Postep;
+extern TForm_HistoriaPacjenta* Form_HistoriaPacjenta;
 extern TForm_OProgramie* Form_OProgramie;
 
 void UtworzOkna();

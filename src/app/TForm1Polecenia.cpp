@@ -5,6 +5,7 @@
 #include "app/TForm1Lekarze.h"
 #include "app/TForm1Opcje.h"
 #include "app/TForm1Slowniki.h"
+#include "app/TForm1ZleconeBadania.h"
 #include "app/TForm_OProgramie.h"
 #include "db/ParametryPolaczenia.h"
 #include "exports/TForm_EksportDeklaracji.h"
@@ -40,6 +41,10 @@ void TForm1::PodlaczAkcje() {
   connect(aEksportDeklaracji, &QAction::triggered, this, [this] {
     PolecenieGlowne polecenie(*this);
     Form_EksportDeklaracji->exec();
+  });
+  connect(aZleconeBadania, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aZleconeBadaniaExecute(*this);
   });
   // The About box is no command: the inactivity countdown keeps running.
   connect(aOProgramie, &QAction::triggered, this, [] { Form_OProgramie->exec(); });

@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "patients/DelegatPacjentow.h"
+#include "patients/PacjenciHistoria.h"
 #include "patients/PacjenciReguly.h"
 #include "ui/Klepsydra.h"
 #include "ui/Kolory.h"
@@ -112,6 +113,7 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aOdswiez, &QAction::triggered, this, &TForm_Pacjenci::aOdswiezExecute);
   connect(aUsun, &QAction::triggered, this, &TForm_Pacjenci::aUsunExecute);
   connect(aPrzywroc, &QAction::triggered, this, &TForm_Pacjenci::aPrzywrocExecute);
+  connect(aHistoria, &QAction::triggered, this, [this] { aHistoriaExecute(*this); });
   // aDodaj, aDodajZTessor, aImportuj, aEdytuj, aHistoria, aDrukuj and aKarta
   // open the editor, the imports, the history and the printouts.
 }
