@@ -90,7 +90,8 @@ void TForm_Harmonogram::SG1MouseDown(QMouseEvent& e) {
   Panel00->setGeometry(ProstokatRysowania(start_, koniec_, wierszStart_, wierszBiezacy_, Poczatek));
   Panel00->UstawPodpis(QString());
   Panel00->UstawKolor(KoloryHarmonogramu::Rysowany);
-  Panel00->setVisible(KomorkaGodzin(xMyszy(e), yMyszy(e)));
+  // Ranges belong to a doctor: with none chosen nothing is drawn.
+  Panel00->setVisible(KomorkaGodzin(xMyszy(e), yMyszy(e)) && WybranaPozycja() >= 0);
 }
 
 void TForm_Harmonogram::SG1MouseMove(QMouseEvent& e) {

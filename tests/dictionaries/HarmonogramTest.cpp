@@ -7,9 +7,11 @@
 #include "dictionaries/HarmonogramGeometria.h"
 #include "dictionaries/HarmonogramWidok.h"
 #include "dictionaries/TForm_Harmonogram.h"
+#include "schedule/DemoDane.h"
 #include "schedule/FiltrSkanera.h"
 #include "schedule/SiatkaDnia.h"
 #include "schedule/SiatkaDniaWidok.h"
+#include "schedule/SiatkaWizytDane.h"
 #include "schedule/ZakladkiLekarzy.h"
 #include "support/BazaTestowa.h"
 #include "support/KomunikatySkryptowe.h"
@@ -18,9 +20,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTest>
@@ -206,6 +210,15 @@ TEST_F(Harmonogram, DrawingOverDaysAsksOnceAndInsertsOneRowPerDay) {
   }
 }
 
+TEST_F(Harmonogram, WithNoDoctorChosenNothingIsDrawn) {
+  pokaz(0);
+  ASSERT_EQ(okno.ComboBox1->currentIndex(), -1);
+  k->odpowiedzi = {true};
+  rysuj(Punkt(M(8, 0), 1), Punkt(M(12, 0), 1));
+  EXPECT_TRUE(k->teksty().isEmpty());
+  EXPECT_EQ(baza.wartosc("select count(*) from HARMONOGRAM").toInt(), 0);
+}
+
 TEST_F(Harmonogram, DrawingBoxFollowsTheMouseAndTurnsRedWhereItTouchesARange) {
   dodaj(10, 1, 2, "12:00", "14:00");
   pokaz();
@@ -319,8 +332,18 @@ TEST_F(Harmonogram, RemovingAsksWithTheDayAndHours) {
   dodaj(10, 1, 2, "08:00", "12:00");
   dodaj(11, 1, 3, "08:00", "12:00");
   pokaz();
-  QTest::mouseClick(pole(1), Qt::LeftButton, {}, QPoint(20, 5));
+  // The right button selects the box and opens its menu.
+  QTest::mousePress(pole(1), Qt::RightButton, {}, QPoint(20, 5));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 5), pole(1)->mapToGlobal(QPoint(20, 5)));
+  QApplication::sendEvent(pole(1), &menu);
+  EXPECT_EQ(okno.WybranyPanel, 1);
+  EXPECT_TRUE(okno.popmenuPanelX->isVisible());
   EXPECT_EQ(okno.pmPanelX_Usun->text(), "Usuń");
+  okno.popmenuPanelX->hide();
+  // The menu took the release: moving the mouse afterwards drags nothing.
+  const QRect przed = pole(1)->geometry();
+  Przeciagnij(pole(1), QPoint(80, 5), Qt::NoButton);
+  EXPECT_EQ(pole(1)->geometry(), przed);
   k->odpowiedzi = {false, true};
   okno.pmPanelX_Usun->trigger();
   EXPECT_EQ(okno.Panele().size(), 2u);
@@ -376,4 +399,28 @@ TEST(HarmonogramOknoGlowne, ScheduleCommandTakesBackDoctorAndIntervalAndTheDayGr
   QFile ini(okno.Stan.KatalogDanych + "orbe.ini");
   ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
   EXPECT_TRUE(ini.readAll().contains("grafik_co=15"));
+}
+
+TEST(HarmonogramDemo, PictureOfTheEditor) {
+  const QString zrzut = qEnvironmentVariable("ORBE_ZRZUT_HARMONOGRAMU");
+  if (zrzut.isEmpty()) GTEST_SKIP() << "ORBE_ZRZUT_HARMONOGRAMU not set";
+  BazaTestowa baza;
+  ZKomunikatami k;
+  ParametryDemo p;
+  p.pacjentow = 20;
+  p.dni = 1;
+  WypelnijDemo(baza.polaczenie(), p);
+  QStringList lista;
+  for (const auto& l : SiatkaWizytDane::LekarzeWUzyciu(baza.polaczenie()))
+    lista << QString::asprintf("%d=%d", l.id, l.kolor);
+  TForm_Harmonogram okno(baza.polaczenie(), lista);
+  okno.LekarzId = lista.value(0).section(u'=', 0, 0).toInt();
+  okno.Interwal = 15;
+  okno.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+  ASSERT_GE(okno.Panele().size(), 2u);
+  // One box selected, as after a click.
+  QTest::mouseClick(okno.Panele()[1], Qt::LeftButton, {}, QPoint(10, 5));
+  EXPECT_TRUE(okno.grab().save(zrzut));
+  okno.reject();
 }
