@@ -4,6 +4,7 @@
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "db/Statement.h"
+#include "dictionaries/HarmonogramDane.h"
 #include "dictionaries/HarmonogramGeometria.h"
 #include "dictionaries/HarmonogramWidok.h"
 #include "dictionaries/TForm_Harmonogram.h"
@@ -208,6 +209,19 @@ TEST_F(Harmonogram, DrawingOverDaysAsksOnceAndInsertsOneRowPerDay) {
     EXPECT_EQ(okno.Panele().size(), p.wiersze.size());
     EXPECT_FALSE(okno.Panel00->isVisible());
   }
+}
+
+TEST_F(Harmonogram, NewRangeTakesItsKeyFromTheSequenceWhenItIsStarted) {
+  Dataset zakresy(baza.polaczenie());
+  HarmonogramDane::przygotujZakresy(zakresy);
+  HarmonogramDane::OtworzZakresy(zakresy, 1);
+  zakresy.append();
+  const int id = zakresy.intValue("ID");
+  EXPECT_GT(id, 0);
+  EXPECT_EQ(baza.wartosc("select gen_id(GEN_HARMONOGRAM_ID, 0) from RDB$DATABASE").toInt(), id);
+  zakresy.cancel();
+  HarmonogramDane::DodajZakresy(zakresy, 1, 6, 7, M(9, 0), M(10, 0));
+  EXPECT_EQ(baza.wartosc("select min(ID) from HARMONOGRAM").toInt(), id + 1);
 }
 
 TEST_F(Harmonogram, WithNoDoctorChosenNothingIsDrawn) {
