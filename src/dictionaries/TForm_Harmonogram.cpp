@@ -128,11 +128,11 @@ void TForm_Harmonogram::WypelnijLekarzy() {
   sqlLekarze->close();
   sqlLekarze->open();
   int biezacy = -1;
-  for (sqlLekarze->first(); sqlLekarze->recNo() >= 0; ) {
+  for (int i = 0; i < sqlLekarze->count(); ++i) {
+    sqlLekarze->moveTo(i);
     const int id = sqlLekarze->intValue(QStringLiteral("ID"));
     ComboBox1->addItem(HarmonogramDane::PozycjaLekarza(*sqlLekarze), id);
-    if (id == LekarzId) biezacy = ComboBox1->count() - 1;
-    if (!sqlLekarze->next()) break;
+    if (id == LekarzId) biezacy = i;
   }
   sqlLekarze->close();
   ComboBox1->setCurrentIndex(biezacy);

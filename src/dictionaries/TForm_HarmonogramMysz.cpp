@@ -46,11 +46,12 @@ void TForm_Harmonogram::UtworzPanele() {
   for (PoleZakresu* p : panele_) delete p;
   panele_.clear();
   przeciaganie_ = false;
-  int numer = 0;
-  for (sqlHarmonogram->first(); sqlHarmonogram->recNo() >= 0;) {
+  for (int wiersz = 0; wiersz < sqlHarmonogram->count(); ++wiersz) {
+    sqlHarmonogram->moveTo(wiersz);
+    const int numer = wiersz + 1;
     const int dzien = HarmonogramDane::Dzien(*sqlHarmonogram);
     const int start = HarmonogramDane::Start(*sqlHarmonogram), koniec = HarmonogramDane::Koniec(*sqlHarmonogram);
-    auto* p = new PoleZakresu(++numer, sqlHarmonogram->intValue(ID), dzien, SG1);
+    auto* p = new PoleZakresu(numer, sqlHarmonogram->intValue(ID), dzien, SG1);
     p->setObjectName(QString::asprintf("Panel%04d", numer));
     p->setGeometry(ProstokatPola(start, koniec, dzien, Poczatek));
     p->UstawPodpis(PodpisZakresu(start, koniec));
@@ -67,7 +68,6 @@ void TForm_Harmonogram::UtworzPanele() {
                [this, p](QMouseEvent& e) { PanelXXXX_OnMouseUp(*p, e); }};
     p->show();
     panele_.push_back(p);
-    if (!sqlHarmonogram->next()) break;
   }
   Panel00->raise();
   KolorujPanele();
