@@ -10,6 +10,7 @@
 #include "app/TForm_Zegar.h"
 #include "dictionaries/TForm_Badania.h"
 #include "dictionaries/TForm_Badania_Edycja.h"
+#include "dictionaries/TForm_Harmonogram.h"
 #include "dictionaries/TForm_Lekarze.h"
 #include "dictionaries/TForm_Lekarze_Edycja.h"
 #include "dictionaries/TForm_Porady.h"
@@ -29,6 +30,7 @@ TForm_Pacjenci* Form_Pacjenci = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_Opcje* Form_Opcje = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
+TForm_Harmonogram* Form_Harmonogram = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
 TForm_EksportWizyt* Form_EksportWizyt = nullptr;
@@ -52,6 +54,7 @@ void UtworzOkna() {
   Form_Kalendarz = new TForm_Kalendarz();
   Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
+  Form_Harmonogram = new TForm_Harmonogram(Form1->Polaczenie(), Form1->Stan.ListaLekarzy);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
   Form_EksportWizyt = new TForm_EksportWizyt(Form1);
@@ -92,6 +95,8 @@ void ZniszczOkna() {
   Form_Porady_Edycja = nullptr;
   delete Form_Porady;
   Form_Porady = nullptr;
+  delete Form_Harmonogram;
+  Form_Harmonogram = nullptr;
   Form_BazaDanych = nullptr;
   Form_Opcje = nullptr;
   delete Form_Kalendarz;

@@ -2,6 +2,7 @@
 #include "admin/TForm_BazaDanych.h"
 #include "app/Okna.h"
 #include "app/TForm1.h"
+#include "app/TForm1Harmonogram.h"
 #include "app/TForm1Lekarze.h"
 #include "app/TForm1Opcje.h"
 #include "app/TForm1Slowniki.h"
@@ -33,6 +34,10 @@ void TForm1::PodlaczAkcje() {
     aBadaniaExecute(*this);
   });
   connect(aLekarze, &QAction::triggered, this, [this] { aLekarzeExecute(*this); });
+  connect(aHarmonogram, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aHarmonogramExecute(*this);
+  });
   connect(aOpcje, &QAction::triggered, this, [this] { aOpcjeExecute(*this); });
   connect(aEksportWizyt, &QAction::triggered, this, [this] {
     PolecenieGlowne polecenie(*this);

@@ -23,6 +23,17 @@ int X0(int lewoSiatki) { return lewoSiatki + SzerokoscKolumnyDni + 1; }
 
 int MinutaZX(int x, int x0, int interwal) { return Zaokraglij(2 * (x - x0), interwal); }
 
+int WierszZY(int y) { return y >= 0 && y < 8 * SkokWiersza ? y / SkokWiersza : -1; }
+
+int KolumnaZX(int x) {
+  if (x < 0) return -1;
+  if (x <= SzerokoscKolumnyDni) return 0;
+  const int kolumna = 1 + (x - SzerokoscKolumnyDni - 1) / SkokGodziny;
+  return kolumna <= 24 ? kolumna : -1;
+}
+
+bool KomorkaGodzin(int x, int y) { return WierszDnia(WierszZY(y)) && KolumnaZX(x) >= 1; }
+
 QRect ProstokatPola(int start, int koniec, int dzien, QPoint poczatekSiatki) {
   return QRect(X0(poczatekSiatki.x()) + start / 2 + 1, poczatekSiatki.y() + dzien * SkokWiersza + 2,
                (koniec - start) / 2, SkokWiersza - 3);

@@ -36,6 +36,13 @@ int X0(int lewoSiatki);
 // Snapped minute under mouse x (the grid's own x).
 int MinutaZX(int x, int x0, int interwal);
 
+// Grid row and column under a point of the grid (a cell with the grid line
+// after it); -1 outside.
+int WierszZY(int y);
+int KolumnaZX(int x);
+// An hour cell of a day row: neither the header row nor the day-name column.
+bool KomorkaGodzin(int x, int y);
+
 // Box of a range in day row "dzien"; right and bottom edges excluded.
 QRect ProstokatPola(int start, int koniec, int dzien, QPoint poczatekSiatki);
 // The drawing box from the start row down to the current row.

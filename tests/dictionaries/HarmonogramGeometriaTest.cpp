@@ -43,6 +43,28 @@ TEST(HarmonogramGeometria, BoxGeometry) {
   EXPECT_FALSE(StrefaZmianyRozmiaru(115, 120));
 }
 
+TEST(HarmonogramGeometria, CellUnderTheMouse) {
+  struct P {
+    const char* nazwa;
+    int x, y, wiersz, kolumna;
+    bool godzina;
+  };
+  for (const P& p : std::vector<P>{{"day name of Monday", 10, 30, 1, 0, false},
+                                   {"header over 00", 80, 10, 0, 1, false},
+                                   {"first pixel of 00 on Sunday", 75, 7 * 25, 7, 1, true},
+                                   {"line after 00 still belongs to it", 104, 60, 2, 1, true},
+                                   {"first pixel of 01", 105, 60, 2, 2, true},
+                                   {"last pixel of 23", 794, 60, 2, 24, true},
+                                   {"right of the grid", 795, 60, 2, -1, false},
+                                   {"below the grid", 100, 200, -1, 1, false},
+                                   {"above the grid", 100, -1, -1, 1, false}}) {
+    SCOPED_TRACE(p.nazwa);
+    EXPECT_EQ(WierszZY(p.y), p.wiersz);
+    EXPECT_EQ(KolumnaZX(p.x), p.kolumna);
+    EXPECT_EQ(KomorkaGodzin(p.x, p.y), p.godzina);
+  }
+}
+
 TEST(HarmonogramGeometria, OverlapRule) {
   const QRect wtorek = ProstokatPola(M(8, 0), M(12, 0), 2, siatka);
   struct P {
