@@ -112,8 +112,10 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aOdswiez, &QAction::triggered, this, &TForm_Pacjenci::aOdswiezExecute);
   connect(aUsun, &QAction::triggered, this, &TForm_Pacjenci::aUsunExecute);
   connect(aPrzywroc, &QAction::triggered, this, &TForm_Pacjenci::aPrzywrocExecute);
-  // aDodaj, aDodajZTessor, aImportuj, aEdytuj, aHistoria, aDrukuj and aKarta
-  // open the editor, the imports, the history and the printouts.
+  connect(aDodaj, &QAction::triggered, this, &TForm_Pacjenci::aDodajExecute);
+  connect(aEdytuj, &QAction::triggered, this, &TForm_Pacjenci::aEdytujExecute);
+  // aDodajZTessor, aImportuj, aHistoria, aDrukuj and aKarta open the
+  // imports, the history and the printouts.
 }
 
 void TForm_Pacjenci::UtworzUklad() {
