@@ -7,11 +7,13 @@
 #include "patients/TForm_Pacjenci.h"
 #include "patients/TForm_Pacjenci_Edycja.h"
 #include "support/OknoGlowneTestowe.h"
+#include "app/TForm_Kalendarz.h"
 #include "ui/Kolory.h"
 #include "ui/SiatkaListy.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -417,4 +419,44 @@ TEST_F(EdycjaPacjenta, EnterAndDoubleClickEditTheCurrentPatientAndCancelRollsBac
   lista().DBGrid1DblClick();
   EXPECT_EQ(ds().text("NAZWISKO"), "NOWAKOWA");
   EXPECT_EQ(zatwierdzone("select count(*) from PACJENCI where ID = 1 and NAZWISKO = 'NOWAKOWA'"), 1);
+}
+
+TEST_F(EdycjaPacjenta, TheThreeDateButtonsOpenTheCalendarOnTheirOwnField) {
+  otworzNowy();
+  const struct {
+    QPushButton* przycisk;
+    const char* pole;
+    QDate dzien;
+  } przypadki[] = {{edycja().btnDataUr, "DATAUR", QDate(2005, 3, 21)},
+                   {edycja().btnDtDeklarLek, "DTDEKLARLEK", QDate(2024, 5, 6)},
+                   {edycja().btnDtDeklarPiel, "DTDEKLARPIEL", QDate(2023, 12, 31)}};
+  for (const auto& p : przypadki) {
+    EXPECT_EQ(p.przycisk->focusPolicy(), Qt::NoFocus);
+    p.przycisk->click();
+    EXPECT_TRUE(Form_Kalendarz->isVisible()) << p.pole;
+    emit Form_Kalendarz->MonthCalendar1->activated(p.dzien);
+    EXPECT_EQ(ds().value(p.pole).toDate(), p.dzien) << p.pole;
+    if (Form_Kalendarz->isVisible()) Form_Kalendarz->close();
+  }
+  EXPECT_EQ(edycja().edDtDeklarPiel->text(), "31-12-2023");
+}
+
+TEST_F(EdycjaPacjenta, AFailedPostKeepsTheDialogOpenWithWhatWasTyped) {
+  // The next key is one already taken, so the insert fails on the server.
+  t.baza.wykonaj({"alter sequence GEN_PACJENCI_ID restart with 0"});
+  otworzNowy();
+  wpisz(edycja().edNazwisko, "nowak");
+  wpisz(edycja().edImie, "ewa");
+  edycja().edPESEL->setFocus();
+  wpisz(edycja().edPESEL, "85010112345");
+  EXPECT_ANY_THROW(edycja().btnOKClick());
+  EXPECT_TRUE(edycja().isVisible());
+  EXPECT_EQ(ds().state(), Dataset::Insert);
+  EXPECT_EQ(edycja().edNazwisko->text(), "NOWAK");
+  EXPECT_EQ(ds().value("DATAUR").toDate(), QDate(1985, 1, 1));
+  // Every try takes the next key: 2 is taken as well, 3 is free.
+  EXPECT_ANY_THROW(edycja().btnOKClick());
+  edycja().btnOKClick();
+  EXPECT_FALSE(edycja().isVisible());
+  EXPECT_EQ(ds().intValue("ID"), 3);
 }
