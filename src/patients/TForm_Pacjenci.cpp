@@ -105,6 +105,8 @@ void TForm_Pacjenci::UtworzAkcje() {
     edSzukaj->setFocus(Qt::ShortcutFocusReason);
     edSzukaj->selectAll();
   });
+  connect(aDodaj, &QAction::triggered, this, &TForm_Pacjenci::aDodajExecute);
+  connect(aEdytuj, &QAction::triggered, this, &TForm_Pacjenci::aEdytujExecute);
   connect(aFiltruj, &QAction::triggered, this, &TForm_Pacjenci::aFiltrujExecute);
   connect(aSzukaj, &QAction::triggered, this, &TForm_Pacjenci::aSzukajExecute);
   connect(aPoprzednia, &QAction::triggered, this, &TForm_Pacjenci::aPoprzedniaExecute);
@@ -112,10 +114,8 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aOdswiez, &QAction::triggered, this, &TForm_Pacjenci::aOdswiezExecute);
   connect(aUsun, &QAction::triggered, this, &TForm_Pacjenci::aUsunExecute);
   connect(aPrzywroc, &QAction::triggered, this, &TForm_Pacjenci::aPrzywrocExecute);
-  connect(aDodaj, &QAction::triggered, this, &TForm_Pacjenci::aDodajExecute);
-  connect(aEdytuj, &QAction::triggered, this, &TForm_Pacjenci::aEdytujExecute);
-  // aDodajZTessor, aImportuj, aHistoria, aDrukuj and aKarta open the
-  // imports, the history and the printouts.
+  // aDodaj, aDodajZTessor, aImportuj, aEdytuj, aHistoria, aDrukuj and aKarta
+  // open the editor, the imports, the history and the printouts.
 }
 
 void TForm_Pacjenci::UtworzUklad() {
