@@ -22,11 +22,13 @@
 #include "exports/TForm_ZleconeBadania.h"
 #include "patients/TForm_HistoriaPacjenta.h"
 #include "patients/TForm_Pacjenci.h"
+#include "patients/TForm_Pacjenci_Edycja.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
 TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Pacjenci* Form_Pacjenci = nullptr;
+TForm_Pacjenci_Edycja* Form_Pacjenci_Edycja = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_Opcje* Form_Opcje = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
@@ -51,6 +53,7 @@ void UtworzOkna() {
   Form_Lekarze = new TForm_Lekarze(Form1->Polaczenie());
   Form_Lekarze_Edycja = new TForm_Lekarze_Edycja(*Form_Lekarze);
   Form_Pacjenci = new TForm_Pacjenci(*Form1);
+  Form_Pacjenci_Edycja = new TForm_Pacjenci_Edycja(*Form_Pacjenci, *Form1);
   Form_Kalendarz = new TForm_Kalendarz();
   Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
@@ -101,6 +104,7 @@ void ZniszczOkna() {
   Form_Opcje = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;
+  Form_Pacjenci_Edycja = nullptr;
   delete Form_Pacjenci;
   Form_Pacjenci = nullptr;
   Form_Lekarze_Edycja = nullptr;

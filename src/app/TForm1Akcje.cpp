@@ -99,10 +99,13 @@ void TForm1::UtworzPasekNarzedzi() {
   nowa->addAction(aWizytaNowa);
   nowa->addAction(aWizytaWgGrafiku);
   nowa->setDefaultAction(aWizytaNowa);
-  aWizytaNowa->setMenu(nowa);
   pasek->addAction(aWizytaNowa);
-  if (auto* b = qobject_cast<QToolButton*>(pasek->widgetForAction(aWizytaNowa)))
+  // The menu goes on the button: an action whose own menu holds it sends Qt's
+  // shortcut matching round in a circle (Insert in another window crashed).
+  if (auto* b = qobject_cast<QToolButton*>(pasek->widgetForAction(aWizytaNowa))) {
+    b->setMenu(nowa);
     b->setPopupMode(QToolButton::MenuButtonPopup);
+  }
   pasek->addActions({aWizytaEdytuj, aWizytaUsun});
   pasek->addSeparator();
   pasek->addAction(aPacjenci);

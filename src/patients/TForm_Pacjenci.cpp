@@ -106,6 +106,8 @@ void TForm_Pacjenci::UtworzAkcje() {
     edSzukaj->setFocus(Qt::ShortcutFocusReason);
     edSzukaj->selectAll();
   });
+  connect(aDodaj, &QAction::triggered, this, &TForm_Pacjenci::aDodajExecute);
+  connect(aEdytuj, &QAction::triggered, this, &TForm_Pacjenci::aEdytujExecute);
   connect(aFiltruj, &QAction::triggered, this, &TForm_Pacjenci::aFiltrujExecute);
   connect(aSzukaj, &QAction::triggered, this, &TForm_Pacjenci::aSzukajExecute);
   connect(aPoprzednia, &QAction::triggered, this, &TForm_Pacjenci::aPoprzedniaExecute);

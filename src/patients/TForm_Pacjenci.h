@@ -50,6 +50,8 @@ class TForm_Pacjenci : public QDialog {
   void UstawAkcje();
   void SprawdzDrukarkeKart();
 
+  void aDodajExecute();
+  void aEdytujExecute();
   void aFiltrujExecute();
   void aSzukajExecute();
   void aPoprzedniaExecute();
