@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +47,7 @@ void przygotuj(BazaTestowa& b) {
                .arg(i)
                .arg(i, 3, 10, QChar(u'0'))
                .arg(80000000000LL + i);
+  sql << "alter sequence GEN_PACJENCI_ID restart with 130";
   b.wykonaj(sql);
 }
 
@@ -100,7 +102,17 @@ TEST_F(ListaPacjentowImport, ImportWritesCommitsReportsAndShowsTheListFromItsFir
   t.komunikaty->wyczysc();
   wybierz(plik({ImportDeklaracji::TytulListy, Naglowek, linia("05232101246", "ABACKA", "1234567"), "",
                 linia("", "BEZPESELA", "1234567"), linia("05232101260", "NOWICKA", "9999999")}));
+  // Runs at the first repaint the import allows, after its first line.
+  bool postepWidoczny = false;
+  QString postepTekst;
+  QTimer::singleShot(0, [&] {
+    postepWidoczny = Form_Postep->isVisible();
+    postepTekst = Form_Postep->Label1->text();
+    Form_Postep->grab().save(QDir(ORBE_BIN_DIR).filePath("PostepImportu.png"));
+  });
   okno().aImportuj->trigger();
+  EXPECT_TRUE(postepWidoczny);
+  EXPECT_EQ(postepTekst, "1 z 4   [25%]");
 
   EXPECT_EQ(pytanODialog, 1);
   EXPECT_EQ(rodzicDialogu, &okno());
@@ -138,6 +150,7 @@ TEST_F(ListaPacjentowImport, ImportWritesCommitsReportsAndShowsTheListFromItsFir
   EXPECT_EQ(okno().lblWyniki->text(), "Wyników: 131.  Strona 1/2");
   EXPECT_TRUE(okno().aUsun->isEnabled());
   EXPECT_FALSE(okno().aPoprzednia->isEnabled());
+  okno().grab().save(QDir(ORBE_BIN_DIR).filePath("PacjenciPoImporcie.png"));
 }
 
 TEST_F(ListaPacjentowImport, CancelledDialogOnlyMakesTheLogFolder) {
@@ -179,7 +192,7 @@ TEST_F(ListaPacjentowImport, AFatalErrorRollsBackClosesTheProgressAndIsRaised) {
     okno().aImportujExecute();
     FAIL() << "no error";
   } catch (const DbError& e) {
-    EXPECT_TRUE(e.message().startsWith("Import przerwany, żadna zmiana z pliku nie została zapisana:")) << e.message();
+    EXPECT_TRUE(e.message().startsWith("Import przerwany, żadna zmiana z pliku nie została zapisana:")) << e.message().toStdString();
   }
   EXPECT_FALSE(Form_Postep->isVisible());
   EXPECT_EQ(t.baza.wartosc("select count(*) from PACJENCI where PESEL = '05232101260'").toInt(), 0);
