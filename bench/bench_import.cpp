@@ -87,6 +87,8 @@ void generuj(Connection& c, int pacjentow) {
     ins.setParam("plec", o.plec);
     ins.execute();
   }
+  // New patients of the import take their IDs from the sequence.
+  Statement(c, QStringLiteral("alter sequence GEN_PACJENCI_ID restart with %1").arg(pacjentow)).execute();
   c.commitRetaining();
 }
 
@@ -208,6 +210,7 @@ int main(int argc, char** argv) {
   Win1250::zapiszLinie(plik, linie);
   std::printf("%d declaration lines (%lld bytes), half of them patients in the register\n\n", linii,
               static_cast<long long>(QFileInfo(plik).size()));
+  std::fflush(stdout);
 
   WynikImportu wynik;
   int komunikatow = 0;
@@ -236,6 +239,8 @@ int main(int argc, char** argv) {
               static_cast<long long>(wynik.listy.dodane.size()));
   std::printf("%-44s %10.2f %12.0f %10d %10d\n", "minimal loop, the same three statements", tPetla / 1000,
               linii / (tPetla / 1000), linii - dodanych, dodanych);
-  std::printf("\nimport / loop: %.2f   (messages shown: %d)\n", tImport / tPetla, komunikatow);
+  std::printf("\nimport / loop: %.2f   (messages shown: %d, lines listed as unreadable or refused: %lld)\n",
+              tImport / tPetla, komunikatow,
+              static_cast<long long>(wynik.listy.lista(ImportDeklaracji::ListaUwag::Nieczytelne).size()));
   return 0;
 }

@@ -17,7 +17,7 @@ namespace {
 
 QString OknoWyboruPliku(QWidget* rodzic) {
   return QFileDialog::getOpenFileName(rodzic, QString(), QString(),
-                                      QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*.*)"));
+                                      QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
 }
 
 }  // namespace
