@@ -15,6 +15,7 @@
 
 namespace {
 
+// "*" for every file: "*.*" would hide the files without a dot here.
 QString OknoWyboruPliku(QWidget* rodzic) {
   return QFileDialog::getOpenFileName(rodzic, QString(), QString(),
                                       QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
