@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolBar>
@@ -116,8 +115,9 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aUsun, &QAction::triggered, this, &TForm_Pacjenci::aUsunExecute);
   connect(aPrzywroc, &QAction::triggered, this, &TForm_Pacjenci::aPrzywrocExecute);
   connect(aHistoria, &QAction::triggered, this, [this] { aHistoriaExecute(*this); });
-  // aDodaj, aDodajZTessor, aImportuj, aEdytuj, aHistoria, aDrukuj and aKarta
-  // open the editor, the imports, the history and the printouts.
+  connect(aImportuj, &QAction::triggered, this, &TForm_Pacjenci::aImportujExecute);
+  connect(aDrukuj, &QAction::triggered, this, &TForm_Pacjenci::aDrukujExecute);
+  connect(aKarta, &QAction::triggered, this, &TForm_Pacjenci::aKartaExecute);
 }
 
 void TForm_Pacjenci::UtworzUklad() {
@@ -316,17 +316,6 @@ void TForm_Pacjenci::FormClose() {
   qApp->removeEventFilter(this);
   dane_.Zamknij();
   dane_.Warunki = {};
-}
-
-void TForm_Pacjenci::SprawdzDrukarkeKart() {
-  const QStringList drukarki = QPrinterInfo::availablePrinterNames();
-  IndeksDrukarkiKart = -1;
-  for (int i = 0; i < drukarki.size(); ++i)
-    if (drukarki[i].compare(glowne_.Stan.drukarka_kart, Qt::CaseInsensitive) == 0) {
-      IndeksDrukarkiKart = i;
-      break;
-    }
-  aKarta->setEnabled(IndeksDrukarkiKart >= 0);
 }
 
 void TForm_Pacjenci::Przebuduj() {

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QTimer>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -19,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class DelegatPacjentow;
+class Raport;
 class SiatkaListy;
 class TForm1;
 
@@ -43,6 +45,10 @@ class TForm_Pacjenci : public QDialog {
   QString BuforSkanu;
   QList<QKeySequence> SkrotEdycji;
   int IndeksDrukarkiKart = -1;
+  // The file-open dialog of the import; empty path = cancelled. Tests put their own.
+  std::function<QString(QWidget* rodzic)> WybierzPlikImportu;
+  // One report for the list and the card; it keeps its template between printouts.
+  Raport* RaportPacjentow = nullptr;
 
   // Conditions, count and the first page, behind the hourglass.
   void Przebuduj();
@@ -59,6 +65,11 @@ class TForm_Pacjenci : public QDialog {
   void aOdswiezExecute();
   void aUsunExecute();
   void aPrzywrocExecute();
+  // The declarations import from a KS-SWD file, then the list from its first page.
+  void aImportujExecute();
+  // The page on screen in the preview, and the current patient's card on the card printer.
+  void aDrukujExecute();
+  void aKartaExecute();
   void btnOKClick();
   void DBGrid1DblClick();
   void timerSzybkieFiltrowanieTimer();

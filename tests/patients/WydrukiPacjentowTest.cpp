@@ -6,6 +6,7 @@
 #include "reports/Drukarki.h"
 #include "reports/Raport.h"
 #include "support/BazaTestowa.h"
+#include "support/DrukarkiTestowe.h"
 #include "support/PlikPdf.h"
 #include "support/PodgladTestowy.h"
 
@@ -19,39 +20,6 @@ using namespace WydrukiPacjentow;
 namespace {
 
 const QString Szablony = QStringLiteral(ORBE_SOURCE_DIR "/templates/");
-
-// Installed printers of a test: named ones that write PDF files.
-class DrukarkiTestowe : public Drukarki {
- public:
-  explicit DrukarkiTestowe(QStringList nazwy) : nazwy_(std::move(nazwy)) {}
-  QStringList Nazwy() const override { return nazwy_; }
-  std::unique_ptr<QPrinter> Drukarka(const QString& nazwa) const override {
-    uzyte << nazwa;
-    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    p->setOutputFormat(QPrinter::PdfFormat);
-    p->setOutputFileName(dir.filePath(QStringLiteral("wydruk%1.pdf").arg(uzyte.size())));
-    return p;
-  }
-  mutable QStringList uzyte;
-  QTemporaryDir dir;
-
- private:
-  QStringList nazwy_;
-};
-
-class ZDrukarkami {
- public:
-  explicit ZDrukarkami(QStringList nazwy) {
-    auto d = std::make_unique<DrukarkiTestowe>(std::move(nazwy));
-    d_ = d.get();
-    ustawDrukarki(std::move(d));
-  }
-  ~ZDrukarkami() { ustawDrukarki(nullptr); }
-  DrukarkiTestowe* operator->() { return d_; }
-
- private:
-  DrukarkiTestowe* d_;
-};
 
 void wypelnij(BazaTestowa& baza) {
   baza.wykonaj({
