@@ -1,4 +1,5 @@
 // The export windows over a real database, and orbe-admin writing the same files.
+#include "support/DialogZapisuTestowy.h"
 #include "support/OrbeAdminTestowy.h"
 #include "DaneEksportu.h"
 
@@ -38,24 +39,6 @@ using WynikPolecenia = WynikOrbeAdmin;
 
 // The built orbe-admin on the data folder of ORBE_DATA_DIR.
 WynikPolecenia orbeAdmin(const QStringList& argumenty) { return UruchomOrbeAdmin(argumenty); }
-
-// The save dialog replaced for one test: answers with the given file and
-// remembers what it was offered.
-struct DialogTestowy {
-  QString odpowiedz, katalog, nazwa, filtr;
-  int ile = 0;
-  WyborPlikuZapisu poprzedni = wyborPlikuZapisu();
-  DialogTestowy() {
-    wyborPlikuZapisu() = [this](QWidget*, const QString& k, const QString& n, const QString& f) {
-      ++ile;
-      katalog = k;
-      nazwa = n;
-      filtr = f;
-      return odpowiedz;
-    };
-  }
-  ~DialogTestowy() { wyborPlikuZapisu() = poprzedni; }
-};
 
 // ORBE_DATA_DIR for one test.
 struct KatalogDanych {

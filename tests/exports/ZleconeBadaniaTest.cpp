@@ -1,4 +1,5 @@
 // The ordered-examinations summary window over a real database.
+#include "support/DialogZapisuTestowy.h"
 #include "exports/DialogZapisu.h"
 #include "exports/TForm_ZleconeBadania.h"
 #include "exports/ZleconeBadaniaReguly.h"
@@ -50,22 +51,6 @@ void WstawZleceniaGrudnia2026(BazaTestowa& b) {
       "insert into BADANIASPLOT (ID, WIZYTA_ID, BADANIE_ID) values (7, 0, 4)",
   });
 }
-
-struct DialogTestowy {
-  QString odpowiedz, katalog, nazwa, filtr;
-  int ile = 0;
-  WyborPlikuZapisu poprzedni = wyborPlikuZapisu();
-  DialogTestowy() {
-    wyborPlikuZapisu() = [this](QWidget*, const QString& k, const QString& n, const QString& f) {
-      ++ile;
-      katalog = k;
-      nazwa = n;
-      filtr = f;
-      return odpowiedz;
-    };
-  }
-  ~DialogTestowy() { wyborPlikuZapisu() = poprzedni; }
-};
 
 QByteArray bajty(const QString& sciezka) {
   QFile f(sciezka);
