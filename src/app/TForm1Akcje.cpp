@@ -99,10 +99,14 @@ void TForm1::UtworzPasekNarzedzi() {
   nowa->addAction(aWizytaNowa);
   nowa->addAction(aWizytaWgGrafiku);
   nowa->setDefaultAction(aWizytaNowa);
-  aWizytaNowa->setMenu(nowa);
   pasek->addAction(aWizytaNowa);
-  if (auto* b = qobject_cast<QToolButton*>(pasek->widgetForAction(aWizytaNowa)))
+  // The menu goes on the button, not on the action: an action whose own menu
+  // holds it sends the shortcut lookup round in a circle (Insert and
+  // Ctrl+Insert pressed in another window crashed).
+  if (auto* b = qobject_cast<QToolButton*>(pasek->widgetForAction(aWizytaNowa))) {
+    b->setMenu(nowa);
     b->setPopupMode(QToolButton::MenuButtonPopup);
+  }
   pasek->addActions({aWizytaEdytuj, aWizytaUsun});
   pasek->addSeparator();
   pasek->addAction(aPacjenci);
