@@ -112,6 +112,7 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aOdswiez, &QAction::triggered, this, &TForm_Pacjenci::aOdswiezExecute);
   connect(aUsun, &QAction::triggered, this, &TForm_Pacjenci::aUsunExecute);
   connect(aPrzywroc, &QAction::triggered, this, &TForm_Pacjenci::aPrzywrocExecute);
+  connect(aDodajZTessor, &QAction::triggered, this, &TForm_Pacjenci::aDodajZTessorExecute);
   // aDodaj, aDodajZTessor, aImportuj, aEdytuj, aHistoria, aDrukuj and aKarta
   // open the editor, the imports, the history and the printouts.
 }

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QTimer>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -57,6 +58,10 @@ class TForm_Pacjenci : public QDialog {
   void aOdswiezExecute();
   void aUsunExecute();
   void aPrzywrocExecute();
+  // Takes a patient over from the companion program's register.
+  void aDodajZTessorExecute();
+  // The patient editor on the current (new) row: true when it posted with OK.
+  std::function<bool()> OtworzEdytor;
   void btnOKClick();
   void DBGrid1DblClick();
   void timerSzybkieFiltrowanieTimer();
