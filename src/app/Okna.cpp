@@ -23,6 +23,7 @@
 #include "patients/TForm_HistoriaPacjenta.h"
 #include "patients/TForm_Pacjenci.h"
 #include "patients/TForm_Pacjenci_Edycja.h"
+#include "patients/TForm_Tessor_Pacjenci.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
@@ -31,6 +32,7 @@ TForm_Pacjenci* Form_Pacjenci = nullptr;
 TForm_Pacjenci_Edycja* Form_Pacjenci_Edycja = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_Opcje* Form_Opcje = nullptr;
+TForm_Tessor_Pacjenci* Form_Tessor_Pacjenci = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Harmonogram* Form_Harmonogram = nullptr;
 TForm_Porady* Form_Porady = nullptr;
@@ -56,6 +58,7 @@ void UtworzOkna() {
   Form_Pacjenci_Edycja = new TForm_Pacjenci_Edycja(*Form_Pacjenci, *Form1);
   Form_Kalendarz = new TForm_Kalendarz();
   Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
+  Form_Tessor_Pacjenci = new TForm_Tessor_Pacjenci(Form1->Stan, Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Harmonogram = new TForm_Harmonogram(Form1->Polaczenie(), Form1->Stan.ListaLekarzy);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
@@ -101,6 +104,7 @@ void ZniszczOkna() {
   delete Form_Harmonogram;
   Form_Harmonogram = nullptr;
   Form_BazaDanych = nullptr;
+  Form_Tessor_Pacjenci = nullptr;
   Form_Opcje = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;

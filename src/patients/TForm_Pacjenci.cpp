@@ -118,6 +118,7 @@ void TForm_Pacjenci::UtworzAkcje() {
   connect(aImportuj, &QAction::triggered, this, &TForm_Pacjenci::aImportujExecute);
   connect(aDrukuj, &QAction::triggered, this, &TForm_Pacjenci::aDrukujExecute);
   connect(aKarta, &QAction::triggered, this, &TForm_Pacjenci::aKartaExecute);
+  connect(aDodajZTessor, &QAction::triggered, this, &TForm_Pacjenci::aDodajZTessorExecute);
 }
 
 void TForm_Pacjenci::UtworzUklad() {

@@ -70,6 +70,11 @@ class TForm_Pacjenci : public QDialog {
   // The page on screen in the preview, and the current patient's card on the card printer.
   void aDrukujExecute();
   void aKartaExecute();
+  // Takes a patient over from the companion program's register.
+  void aDodajZTessorExecute();
+  // Replaces the patient editor on the current (new) row for tests: true when
+  // it posted with OK. Empty: the editor itself.
+  std::function<bool()> OtworzEdytor;
   void btnOKClick();
   void DBGrid1DblClick();
   void timerSzybkieFiltrowanieTimer();

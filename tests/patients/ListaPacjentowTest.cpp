@@ -3,6 +3,7 @@
 // choose mode. The window is opened with open() so that no test waits on it.
 #include "patients/DelegatPacjentow.h"
 #include "patients/TForm_Pacjenci.h"
+#include "patients/TForm_Tessor_Pacjenci.h"
 #include "support/OknoGlowneTestowe.h"
 #include "ui/Kolory.h"
 #include "ui/SiatkaListy.h"
@@ -392,6 +393,7 @@ TEST_F(ListaPacjentow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
   EXPECT_TRUE(o.aDodajZTessor->isEnabled());
   int uruchomione = 0;
   QObject::connect(o.aDodajZTessor, &QAction::triggered, [&] { ++uruchomione; });
+  QTimer::singleShot(0, [] { Form_Tessor_Pacjenci->reject(); });  // the picker it opens
   QTest::keyClick(o.DBGrid1, Qt::Key_Insert, Qt::ControlModifier);
   EXPECT_EQ(uruchomione, 1);
   EXPECT_FALSE(o.aKarta->isEnabled());  // no card printer "---"
