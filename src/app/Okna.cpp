@@ -19,6 +19,7 @@
 #include "exports/TForm_Kolumny.h"
 #include "exports/TForm_Kolumny_ListaPol.h"
 #include "patients/TForm_Pacjenci.h"
+#include "schedule/TForm_EdycjaWizyty.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
@@ -26,6 +27,7 @@ TForm_Lekarze_Edycja* Form_Lekarze_Edycja = nullptr;
 TForm_Pacjenci* Form_Pacjenci = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_Opcje* Form_Opcje = nullptr;
+TForm_EdycjaWizyty* Form_EdycjaWizyty = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Porady* Form_Porady = nullptr;
 TForm_Porady_Edycja* Form_Porady_Edycja = nullptr;
@@ -47,6 +49,7 @@ void UtworzOkna() {
   Form_Pacjenci = new TForm_Pacjenci(*Form1);
   Form_Kalendarz = new TForm_Kalendarz();
   Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
+  Form_EdycjaWizyty = new TForm_EdycjaWizyty(*Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
   Form_Porady_Edycja = new TForm_Porady_Edycja(*Form_Porady);
@@ -83,6 +86,7 @@ void ZniszczOkna() {
   delete Form_Porady;
   Form_Porady = nullptr;
   Form_BazaDanych = nullptr;
+  Form_EdycjaWizyty = nullptr;
   Form_Opcje = nullptr;
   delete Form_Kalendarz;
   Form_Kalendarz = nullptr;
