@@ -358,10 +358,20 @@ TEST(EdycjaWizytyDemo, PictureOverTheDemoDatabase) {
       },
       true);
   TForm1& okno = t.okno();
+  // Yesterday's visits took place and carry advice types; the date shows yellow.
+  okno.DateTimePicker1->setDate(QDate::currentDate().addDays(-1));
   ASSERT_GT(okno.sqlWizyty->count(), 0);
+  // A visit with an advice type, so every panel is filled.
+  const Dataset& w = *okno.sqlWizyty;
+  QString id = w.valueAt(0, "ID").toString();
+  for (int i = 0; i < w.count(); ++i)
+    if (w.valueAt(i, "PORADA_ID").toInt() != 0) {
+      id = w.valueAt(i, "ID").toString();
+      break;
+    }
   int r = 0;
-  while (r < static_cast<int>(okno.SG1->Wiersze().size()) && okno.SG1->Wiersze()[r][KolPorada].isEmpty()) ++r;
-  if (r == static_cast<int>(okno.SG1->Wiersze().size())) r = 0;
+  while (r < static_cast<int>(okno.SG1->Wiersze().size()) && okno.SG1->Wiersze()[r][KolId] != id) ++r;
+  ASSERT_LT(r, static_cast<int>(okno.SG1->Wiersze().size()));
   okno.SG1->WybierzWiersz(r);
   okno.OdswiezAkcje();
   bool zrobiony = false;

@@ -36,7 +36,8 @@ class WizytySerwera : public ::testing::Test {
           "insert into PACJENCI (ID, NAZWISKO, IMIE, PESEL, AKTYW) values (1, 'NOWAK', 'ANNA', '80051712345', 'T')",
           "insert into PACJENCI (ID, NAZWISKO, IMIE, PESEL, AKTYW) values (2, 'WÓJCIK', 'PIOTR', '55010254321', 'T')",
           "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values "
-          "(1, 1, 1, 0, '2026-12-11', '08:00')"}) {
+          "(1, 1, 1, 0, '2026-12-11', '08:00')",
+          "set generator GEN_WIZYTY_ID to 1"}) {
       Statement st(a, QString::fromUtf8(sql));
       st.execute();
     }
@@ -109,7 +110,7 @@ TEST_F(WizytySerwera, EditingAVisitHeldElsewhereShowsTheLockConflictAndLosesNoth
   QTest::mouseClick(&ok, Qt::LeftButton);
   ASSERT_EQ(komunikaty->wpisy.size(), 1);
   EXPECT_EQ(komunikaty->wpisy[0].rodzaj, Wpis::Blad);
-  EXPECT_TRUE(komunikaty->wpisy[0].tekst.contains("lock conflict")) << komunikaty->wpisy[0].tekst.toStdString();
+  EXPECT_TRUE(komunikaty->wpisy[0].tekst.contains("update conflicts with concurrent update")) << komunikaty->wpisy[0].tekst.toStdString();
   // B keeps what was typed.
   EXPECT_EQ(w.state(), Dataset::Edit);
   EXPECT_EQ(w.value("GODZ").toTime(), QTime(10, 0));
