@@ -2,6 +2,7 @@
 // the visit editor and the lists it chooses from, over a small clinic.
 #include "app/TForm_Kalendarz.h"
 #include "db/Dataset.h"
+#include "db/Statement.h"
 #include "dictionaries/TForm_Lekarze.h"
 #include "dictionaries/TForm_Porady.h"
 #include "patients/TForm_Pacjenci.h"
@@ -388,6 +389,58 @@ TEST(EdycjaWizytyDemo, PictureOverTheDemoDatabase) {
   });
   okno.aWizytaEdytuj->trigger();
   EXPECT_TRUE(zrobiony);
+}
+
+}  // namespace
+
+namespace {
+
+void klawisz(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m, const QString& tekst) {
+  QKeyEvent wcisniety(QEvent::KeyPress, k, m, tekst);
+  QApplication::sendEvent(w, &wcisniety);
+  QKeyEvent puszczony(QEvent::KeyRelease, k, m, tekst);
+  QApplication::sendEvent(w, &puszczony);
+}
+
+TEST_F(EdycjaWizyty, AScanWhileTheEditorIsOpenIsSwallowed) {
+  edytuj("12", [&] {
+    ed().DBEdit3->setFocus();
+    klawisz(ed().DBEdit3, Qt::Key_B, Qt::ControlModifier, "\x02");
+    for (const char* c : {"9", "0", "1"}) klawisz(ed().DBEdit3, Qt::Key(Qt::Key_0 + (c[0] - '0')), {}, c);
+    klawisz(ed().DBEdit3, Qt::Key_C, Qt::ControlModifier, "\x03");
+    EXPECT_EQ(ed().DBEdit3->text(), "");
+    EXPECT_EQ(okno().sqlWizyty->text("ICD10"), "");
+    klawisz(ed().DBEdit3, Qt::Key_J, {}, "J");
+    EXPECT_EQ(ed().DBEdit3->text(), "J");
+    ed().reject();
+  });
+  EXPECT_EQ(w("select ICD10 from WIZYTY where ID = 12").toString(), "");
+}
+
+TEST_F(EdycjaWizyty, AVisitHeldByAnotherWorkstationKeepsTheEditorOpenWithWhatWasTyped) {
+  // Another attachment has changed the visit and not committed: its row is locked.
+  auto inna = t.baza.drugiePolaczenie();
+  Statement zmiana(*inna, "update WIZYTY set GODZ = '09:00' where ID = 12");
+  zmiana.execute();
+  edytuj("12", [&] {
+    ed().DBEdit2->setText("11:30");
+    // A real click: the failure reaches the error display from the button's event.
+    QTest::mouseClick(ed().btnOK, Qt::LeftButton);
+    ASSERT_TRUE(ed().isVisible());
+    ASSERT_EQ(t.komunikaty->wpisy.size(), 1);
+    EXPECT_EQ(t.komunikaty->wpisy[0].rodzaj, Wpis::Blad);
+    EXPECT_TRUE(t.komunikaty->wpisy[0].tekst.contains("conflict")) << t.komunikaty->wpisy[0].tekst.toStdString();
+    EXPECT_EQ(ed().DBEdit2->text(), "11:30");
+    EXPECT_EQ(okno().sqlWizyty->state(), Dataset::Edit);
+    // Once the other side is done, the same OK saves.
+    inna->commitRetaining();
+    t.komunikaty->wyczysc();
+    ed().btnOK->click();
+    EXPECT_FALSE(ed().isVisible());
+    EXPECT_TRUE(t.komunikaty->wpisy.isEmpty());
+  });
+  EXPECT_EQ(w("select GODZ from WIZYTY where ID = 12").toTime(), QTime(11, 30));
+  EXPECT_EQ(sg().Wiersze()[sg().WybranyWiersz()][KolGodz], "11:30");
 }
 
 }  // namespace
