@@ -31,6 +31,11 @@ const char* kZajeta =
     "  and\n"
     "  ID <> :wid";
 
+const char* kIstnieje =
+    "select count(*) as ILOSC\n"
+    "from WIZYTY\n"
+    "where ID = :id";
+
 // Runs a one-row query on the identifier. A statement per call: the database
 // window may reconnect between two showings of the editor.
 std::unique_ptr<Statement> Wiersz(Connection& c, const char* sql, int id) {
@@ -73,4 +78,8 @@ int EdycjaWizytyDane::GodzinaZajeta(const QDate& data, const QTime& czas, int le
   st.setParam(QStringLiteral("wid"), wizytaId);
   st.execute();
   return st.value(QStringLiteral("ILOSC")).toInt();
+}
+
+bool EdycjaWizytyDane::WizytaIstnieje(int wizytaId) {
+  return Wiersz(polaczenie_, kIstnieje, wizytaId)->value(QStringLiteral("ILOSC")).toInt() > 0;
 }

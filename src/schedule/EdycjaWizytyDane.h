@@ -20,6 +20,8 @@ class EdycjaWizytyDane {
   // Visits of the doctor at that date and time other than the visit `wizytaId`
   // (0 for one not yet saved); only what the transaction can see is counted.
   int GodzinaZajeta(const QDate& data, const QTime& czas, int lekarzId, int wizytaId);
+  // The visit is still in the database (another workstation may have deleted it).
+  bool WizytaIstnieje(int wizytaId);
 
  private:
   Connection& polaczenie_;

@@ -28,6 +28,7 @@ using namespace EdycjaWizytyReguly;
 
 namespace {
 
+const QString kUsunietaGdzieIndziej = QStringLiteral("Wizyta została usunięta na innym stanowisku.");
 const QString kNieDzisiaj = QStringLiteral("Wybrana data nie jest datą dzisiejszą.");
 
 QPushButton* PrzyciskWyboru(QWidget* rodzic) {
@@ -316,6 +317,12 @@ void TForm_EdycjaWizyty::btnOKClick() {
   btnOK->setFocus();
   if (!SprawdzDane()) return;
   Dataset& w = wizyta();
+  // The update of a visit deleted elsewhere would change nothing and the
+  // changes would vanish without a word.
+  if (w.state() == Dataset::Edit && !dane_.WizytaIstnieje(w.value(QStringLiteral("ID")).toInt())) {
+    bladWalidacji(kUsunietaGdzieIndziej);
+    return;
+  }
   w.setValue(QStringLiteral("PACJENT_ID"), pacjentId_);
   w.setValue(QStringLiteral("LEKARZ_ID"), lekarzId_);
   w.setValue(QStringLiteral("PORADA_ID"), poradaId_);

@@ -444,3 +444,21 @@ TEST_F(EdycjaWizyty, AVisitHeldByAnotherWorkstationKeepsTheEditorOpenWithWhatWas
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EdycjaWizyty, AVisitDeletedElsewhereIsNotSavedAsIfNothingHappened) {
+  auto inna = t.baza.drugiePolaczenie();
+  Statement usun(*inna, "delete from WIZYTY where ID = 12");
+  usun.execute();
+  inna->commitRetaining();
+  edytuj("12", [&] {
+    ed().DBEdit2->setText("11:30");
+    ed().btnOK->click();
+    EXPECT_TRUE(ed().isVisible());
+    EXPECT_EQ(t.komunikaty->teksty(), QStringList{"Wizyta została usunięta na innym stanowisku."});
+  });
+  EXPECT_EQ(w("select count(*) from WIZYTY").toInt(), 1);
+}
+
+}  // namespace
