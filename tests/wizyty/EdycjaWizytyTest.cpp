@@ -1,6 +1,7 @@
 // The booking path through the real windows: the main window's visit commands,
 // the visit editor and the lists it chooses from, over a small clinic.
 #include "app/TForm_Kalendarz.h"
+#include "app/TForm_Zegar.h"
 #include "db/Dataset.h"
 #include "db/Statement.h"
 #include "dictionaries/TForm_Lekarze.h"
@@ -391,10 +392,6 @@ TEST(EdycjaWizytyDemo, PictureOverTheDemoDatabase) {
   EXPECT_TRUE(zrobiony);
 }
 
-}  // namespace
-
-namespace {
-
 void klawisz(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m, const QString& tekst) {
   QKeyEvent wcisniety(QEvent::KeyPress, k, m, tekst);
   QApplication::sendEvent(w, &wcisniety);
@@ -443,10 +440,6 @@ TEST_F(EdycjaWizyty, AVisitHeldByAnotherWorkstationKeepsTheEditorOpenWithWhatWas
   EXPECT_EQ(sg().Wiersze()[sg().WybranyWiersz()][KolGodz], "11:30");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(EdycjaWizyty, AVisitDeletedElsewhereIsNotSavedAsIfNothingHappened) {
   auto inna = t.baza.drugiePolaczenie();
   Statement usun(*inna, "delete from WIZYTY where ID = 12");
@@ -459,6 +452,22 @@ TEST_F(EdycjaWizyty, AVisitDeletedElsewhereIsNotSavedAsIfNothingHappened) {
     EXPECT_EQ(t.komunikaty->teksty(), QStringList{"Wizyta została usunięta na innym stanowisku."});
   });
   EXPECT_EQ(w("select count(*) from WIZYTY").toInt(), 1);
+}
+
+TEST_F(EdycjaWizyty, TheClockSetsTheTimeAndTheCloseBoxCancels) {
+  edytuj("12", [&] {
+    ed().btnWyborGodziny->click();
+    EXPECT_TRUE(Form_Zegar->isVisible());
+    Form_Zegar->hide();
+    ed().DBEdit2->setText("13:40");
+    EXPECT_EQ(okno().sqlWizyty->value("GODZ").toTime(), QTime(13, 40));
+    ed().close();
+    EXPECT_FALSE(ed().isVisible());
+    EXPECT_EQ(ed().result(), QDialog::Rejected);
+  });
+  EXPECT_EQ(okno().sqlWizyty->state(), Dataset::Browse);
+  EXPECT_EQ(w("select GODZ from WIZYTY where ID = 12").toTime(), QTime(8, 10));
+  EXPECT_EQ(sg().Wiersze()[wiersz("12")][KolGodz], "08:10");
 }
 
 }  // namespace
