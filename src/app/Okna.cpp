@@ -24,6 +24,7 @@
 #include "patients/TForm_Pacjenci.h"
 #include "patients/TForm_Pacjenci_Edycja.h"
 #include "patients/TForm_Tessor_Pacjenci.h"
+#include "visits/TForm_EdycjaWizyty.h"
 
 TForm1* Form1 = nullptr;
 TForm_Lekarze* Form_Lekarze = nullptr;
@@ -33,6 +34,7 @@ TForm_Pacjenci_Edycja* Form_Pacjenci_Edycja = nullptr;
 TForm_Kalendarz* Form_Kalendarz = nullptr;
 TForm_Opcje* Form_Opcje = nullptr;
 TForm_Tessor_Pacjenci* Form_Tessor_Pacjenci = nullptr;
+TForm_EdycjaWizyty* Form_EdycjaWizyty = nullptr;
 TForm_BazaDanych* Form_BazaDanych = nullptr;
 TForm_Harmonogram* Form_Harmonogram = nullptr;
 TForm_Porady* Form_Porady = nullptr;
@@ -59,6 +61,7 @@ void UtworzOkna() {
   Form_Kalendarz = new TForm_Kalendarz();
   Form_Opcje = new TForm_Opcje(Form1->Stan, Form1);
   Form_Tessor_Pacjenci = new TForm_Tessor_Pacjenci(Form1->Stan, Form1);
+  Form_EdycjaWizyty = new TForm_EdycjaWizyty(*Form1);
   Form_BazaDanych = new TForm_BazaDanych(Form1);
   Form_Harmonogram = new TForm_Harmonogram(Form1->Polaczenie(), Form1->Stan.ListaLekarzy);
   Form_Porady = new TForm_Porady(Form1->Polaczenie());
@@ -104,6 +107,7 @@ void ZniszczOkna() {
   delete Form_Harmonogram;
   Form_Harmonogram = nullptr;
   Form_BazaDanych = nullptr;
+  Form_EdycjaWizyty = nullptr;
   Form_Tessor_Pacjenci = nullptr;
   Form_Opcje = nullptr;
   delete Form_Kalendarz;

@@ -6,6 +6,7 @@
 #include "app/TForm1Lekarze.h"
 #include "app/TForm1Opcje.h"
 #include "app/TForm1Slowniki.h"
+#include "app/TForm1Wizyty.h"
 #include "app/TForm1ZleconeBadania.h"
 #include "app/TForm_OProgramie.h"
 #include "db/ParametryPolaczenia.h"
@@ -22,6 +23,22 @@
 
 void TForm1::PodlaczAkcje() {
   connect(aZamknij, &QAction::triggered, this, &QWidget::close);
+  connect(aWizytaNowa, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aWizytaNowaExecute(*this, false);
+  });
+  connect(aWizytaWgGrafiku, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aWizytaNowaExecute(*this, true);
+  });
+  connect(aWizytaEdytuj, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aWizytaEdytujExecute(*this);
+  });
+  connect(aWizytaUsun, &QAction::triggered, this, [this] {
+    PolecenieGlowne p(*this);
+    aWizytaUsunExecute(*this);
+  });
   connect(aBazaDanych, &QAction::triggered, this, [this] { aBazaDanychExecute(); });
   connect(aZaloguj, &QAction::triggered, this, [this] { aZalogujExecute(); });
   connect(aWyloguj, &QAction::triggered, this, [this] { aWylogujExecute(); });

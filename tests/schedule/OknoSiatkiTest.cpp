@@ -13,6 +13,8 @@
 #include <QDateEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 using namespace SiatkaDnia;
@@ -260,6 +262,13 @@ TEST(OknoSiatki, DoubleClickOpensAVisitOrBooksTheSlot) {
   TForm1& o = t.okno();
   QSignalSpy edycja(o.aWizytaEdytuj, &QAction::triggered);
   QSignalSpy wgGrafiku(o.aWizytaWgGrafiku, &QAction::triggered);
+  // The visit editor and the patient list it opens are closed as soon as they show.
+  QTimer zamykanie;
+  zamykanie.setInterval(5);
+  QObject::connect(&zamykanie, &QTimer::timeout, [] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+  });
+  zamykanie.start();
   t.dwuklik(0);
   EXPECT_EQ(edycja.count(), 1);
   EXPECT_EQ(wgGrafiku.count(), 0);
