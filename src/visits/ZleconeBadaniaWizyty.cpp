@@ -43,11 +43,19 @@ void ZleconeBadaniaWizyty::WczytajSlownik(Connection& polaczenie) {
 void ZleconeBadaniaWizyty::Zapisz(Connection& polaczenie, int wizytaId) {
   if (!otwarte_) return;
   const ZleceniaReguly::Roznice r = ZleceniaReguly::Porownaj(zapisane_, wiersze_);
+  // The stored state follows every statement that succeeded, so that after an
+  // error a second OK goes on from there instead of writing rows twice.
+  const auto zapisany = [this](int id) {
+    for (int i = 0; i < zapisane_.size(); ++i)
+      if (zapisane_[i].id == id) return i;
+    return -1;
+  };
   if (!r.usuniete.isEmpty()) {
     Statement usun(polaczenie, QString::fromLatin1(SqlUsuniety));
     for (int id : r.usuniete) {
       usun.setParam(QStringLiteral("OLD_ID"), id);
       usun.execute();
+      zapisane_.removeAt(zapisany(id));
     }
   }
   if (!r.zmienione.isEmpty()) {
@@ -58,6 +66,7 @@ void ZleconeBadaniaWizyty::Zapisz(Connection& polaczenie, int wizytaId) {
       zmien.setParam(QStringLiteral("BADANIE_ID"), z.badanieId);
       zmien.setParam(QStringLiteral("OLD_ID"), z.id);
       zmien.execute();
+      zapisane_[zapisany(z.id)].badanieId = z.badanieId;
     }
   }
   if (!r.nowe.isEmpty()) {
@@ -71,9 +80,9 @@ void ZleconeBadaniaWizyty::Zapisz(Connection& polaczenie, int wizytaId) {
       dodaj.setParam(QStringLiteral("BADANIE_ID"), wiersze_[i].badanieId);
       dodaj.execute();
       wiersze_[i].id = id;
+      zapisane_ << wiersze_[i];
     }
   }
-  zapisane_ = wiersze_;
 }
 
 void ZleconeBadaniaWizyty::Zamknij() {
