@@ -12,6 +12,7 @@
 #include "ui/Kolory.h"
 #include "ui/Komunikaty.h"
 #include "ui/PowiazanieEdycji.h"
+#include "visits/ZakladkaZleconychBadan.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -129,6 +130,13 @@ void TForm_EdycjaWizyty::UtworzUklad() {
   tsBadania = new QWidget;
   PageControl1->addTab(tsDane, QStringLiteral("Dane wizyty"));
   PageControl1->addTab(tsBadania, QStringLiteral("Zlecone badania"));
+  auto* badania = new QVBoxLayout(tsBadania);
+  badania->setContentsMargins(0, 0, 0, 0);
+  zleconeBadania = new ZakladkaZleconychBadan(tsBadania);
+  badania->addWidget(zleconeBadania);
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+    if (PageControl1->currentWidget() == tsBadania) zleconeBadania->PokazanoZakladke();
+  });
 
   auto* dane = new QGridLayout(tsDane);
   btnWyborPacjenta = PrzyciskWyboru(tsDane);
@@ -155,8 +163,6 @@ void TForm_EdycjaWizyty::UtworzUklad() {
 
   btnDrukujBilet = new QCheckBox(QStringLiteral("Drukuj bilet"), this);
   btnDrukujBilet->setFocusPolicy(Qt::ClickFocus);
-  // The admission ticket is not printed yet: the box stays off.
-  btnDrukujBilet->setEnabled(false);
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnOK->setDefault(true);
   btnAnuluj = new QPushButton(QStringLiteral("Anuluj"), this);
@@ -196,7 +202,10 @@ void TForm_EdycjaWizyty::FormShow() {
   PokazPacjenta();
   PokazLekarza();
   PokazPorade();
-  btnDrukujBilet->setChecked(false);
+  const int id = w.value(QStringLiteral("ID")).toInt();
+  drukarkaBiletow.UstawDrukarkeBiletow(glowne_.Stan.drukarka_biletow, id == 0, btnDrukujBilet);
+  // The ordered examinations stay in memory until OK.
+  zleconeBadania->Wczytaj(glowne_.Polaczenie(), id);
   PageControl1->setCurrentWidget(tsDane);
   zmianaDaty_ = true;
   DBEdit1->setFocus();
@@ -329,6 +338,10 @@ void TForm_EdycjaWizyty::btnOKClick() {
   // A failed post (a row another workstation holds) goes to the error display
   // and leaves the dialog open with what was typed.
   w.post();
+  zleconeBadania->Zapisz(glowne_.Polaczenie(), w.value(QStringLiteral("ID")).toInt());
+  if (btnDrukujBilet->isChecked())
+    drukarkaBiletow.DrukujBilet(w.value(QStringLiteral("DATA")).toDate(), w.value(QStringLiteral("GODZ")).toTime(),
+                                imie_, nazwisko_);
   accept();
 }
 
@@ -336,5 +349,7 @@ void TForm_EdycjaWizyty::done(int wynik) {
   zmianaDaty_ = false;
   Dataset& w = wizyta();
   if (w.state() == Dataset::Insert || w.state() == Dataset::Edit) w.cancel();
+  zleconeBadania->Zamknij();
+  drukarkaBiletow.Zwolnij();
   QDialog::done(wynik);
 }

@@ -2,6 +2,7 @@
 // "Edycja wizyty": one visit booked or changed on the current record of the
 // main window's day visits, which the opener has put into insert or edit
 // state. Validates and posts on OK, cancels otherwise; never commits.
+#include "visits/Bilet.h"
 #include "visits/EdycjaWizytyDane.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 class Dataset;
 class PowiazanieEdycji;
 class QCheckBox;
+class ZakladkaZleconychBadan;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +27,8 @@ class TForm_EdycjaWizyty : public QDialog {
   QPushButton *btnWyborDaty, *btnWyborGodziny, *btnWyborPacjenta, *btnWyborLekarza, *btnWyborPorady;
   QTabWidget* PageControl1;
   QWidget *tsDane, *tsBadania;
+  ZakladkaZleconychBadan* zleconeBadania;
+  DrukarkaBiletow drukarkaBiletow;
   QLabel *Label6, *Label7, *Label8, *Label9;  // patient panel
   QLabel *Label10, *Label11;                  // doctor panel
   QLabel *Label13, *Label14;                  // advice-type panel

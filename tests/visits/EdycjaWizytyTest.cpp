@@ -4,6 +4,7 @@
 #include "app/TForm_Zegar.h"
 #include "db/Dataset.h"
 #include "db/Statement.h"
+#include "dictionaries/TForm_Badania.h"
 #include "dictionaries/TForm_Lekarze.h"
 #include "dictionaries/TForm_Porady.h"
 #include "patients/TForm_Pacjenci.h"
@@ -13,7 +14,9 @@
 #include "schedule/ZakladkiLekarzy.h"
 #include "support/OknoGlowneTestowe.h"
 #include "ui/Kolory.h"
+#include "ui/SiatkaListy.h"
 #include "visits/Gdy.h"
+#include "visits/ZakladkaZleconychBadan.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -51,6 +54,8 @@ void przychodnia(BazaTestowa& b) {
       "insert into WIZYTY (ID, PACJENT_ID, LEKARZ_ID, PORADA_ID, DATA, GODZ) values (12, 2, 1, 0, " + kDzis +
           ", '08:10')",
       "set generator GEN_WIZYTY_ID to 99",
+      "insert into BADANIA (ID, KOD, NAZWA, USUN) values (21, 'MORF', 'Morfologia', 'N')",
+      "insert into BADANIA (ID, KOD, NAZWA, USUN) values (22, 'GLU', 'Glukoza', 'N')",
   });
 }
 
@@ -471,3 +476,65 @@ TEST_F(EdycjaWizyty, TheClockSetsTheTimeAndTheCloseBoxCancels) {
 }
 
 }  // namespace
+
+// The ordered examinations through the editor itself: kept until OK, written
+// with the visit's own key, and nothing at all after Cancel.
+struct ZleconeWEdytorze : EdycjaWizyty {
+  // On the examinations tab: the action with the grid focused, the list
+  // choosing `badanie`.
+  void zlec(int badanie) {
+    ed().PageControl1->setCurrentWidget(ed().tsBadania);
+    QApplication::setActiveWindow(&ed());
+    ed().zleconeBadania->DBGrid1->setFocus();
+    Gdy(Form_Badania, [badanie] {
+      ASSERT_TRUE(Form_Badania->dataset().locate("ID", badanie));
+      Form_Badania->btnOK->click();
+    });
+    ed().zleconeBadania->aBadanieDodaj->trigger();
+  }
+  void nowaZBadaniami(bool ok) {
+    pokazLekarza(1);
+    wybierzPacjenta(2);
+    nowa(false, [&] {
+      zlec(21);
+      zlec(22);
+      EXPECT_EQ(ed().zleconeBadania->Zlecone().Ilosc(), 2);
+      EXPECT_EQ(w("select count(*) from BADANIASPLOT").toInt(), 0);  // nothing before OK
+      if (ok) ed().btnOK->click();
+    });
+  }
+};
+
+TEST_F(ZleconeWEdytorze, OkStoresTheExaminationsUnderTheNewVisit) {
+  nowaZBadaniami(true);
+  EXPECT_EQ(w("select count(*) from WIZYTY where ID = 100").toInt(), 1);
+  EXPECT_EQ(w("select list(BADANIE_ID, ',') from (select BADANIE_ID from BADANIASPLOT where WIZYTA_ID = 100 "
+              "order by BADANIE_ID)")
+                .toString(),
+            "21,22");
+  EXPECT_EQ(w("select count(*) from BADANIASPLOT where WIZYTA_ID <> 100").toInt(), 0);
+}
+
+TEST_F(ZleconeWEdytorze, CancelLeavesNeitherVisitNorExaminations) {
+  nowaZBadaniami(false);
+  EXPECT_EQ(w("select count(*) from WIZYTY").toInt(), 2);
+  EXPECT_EQ(w("select count(*) from BADANIASPLOT").toInt(), 0);
+  // The next visit starts with an empty list.
+  wybierzPacjenta(2);
+  nowa(false, [&] { EXPECT_EQ(ed().zleconeBadania->Zlecone().Ilosc(), 0); });
+}
+
+TEST_F(ZleconeWEdytorze, EnterInTheIcdFieldSavesAndDeleteThereEditsTheText) {
+  edytuj("11", [&] {
+    ed().DBEdit3->setFocus();
+    ed().DBEdit3->setCursorPosition(0);
+    QTest::keyClick(ed().DBEdit3, Qt::Key_Delete);
+    EXPECT_EQ(ed().DBEdit3->text(), "06.9");
+    EXPECT_TRUE(ed().isVisible());
+    ed().DBEdit3->selectAll();
+    QTest::keyClicks(ed().DBEdit3, "J20");
+    QTest::keyClick(ed().DBEdit3, Qt::Key_Return);
+    EXPECT_FALSE(ed().isVisible());
+  });
+  EXPECT_EQ(w("select ICD10 from WIZYTY where ID = 11").toString(), "J20");
+}
