@@ -4,6 +4,7 @@
 // of the patient list.
 #include "db/Statement.h"
 #include "patients/TForm_Pacjenci.h"
+#include "patients/TForm_Pacjenci_Edycja.h"
 #include "patients/TForm_Tessor_Pacjenci.h"
 #include "patients/TessorReguly.h"
 #include "support/OknoGlowneTestowe.h"
@@ -479,4 +480,25 @@ TEST_F(PrzejecieZTessor, CancellingThePickerAddsNothing) {
   EXPECT_EQ(w("select count(*) from PACJENCI").toInt(), 0);
   EXPECT_TRUE(t.komunikaty->wpisy.isEmpty());
   EXPECT_EQ(lista().lblWyniki->text(), "Wyników: 0.  Strona 1/1");
+}
+
+TEST_F(PrzejecieZTessor, WithoutAReplacementThePatientEditorOpensOnTheTakenOverRow) {
+  lista().OtworzEdytor = nullptr;
+  QString nazwisko, pesel;
+  auto* czekaj = new QTimer;
+  czekaj->setInterval(5);
+  QObject::connect(czekaj, &QTimer::timeout, [&, czekaj] {
+    if (!Form_Pacjenci_Edycja->isVisible()) return;
+    czekaj->stop();
+    czekaj->deleteLater();
+    nazwisko = Form_Pacjenci_Edycja->edNazwisko->text();
+    pesel = Form_Pacjenci_Edycja->edPESEL->text();
+    Form_Pacjenci_Edycja->reject();
+  });
+  czekaj->start();
+  przejmij(4);
+  EXPECT_EQ(nazwisko, "BEZDATY");
+  EXPECT_EQ(pesel, "05232112349");
+  // Cancelled in the editor: nothing is kept.
+  EXPECT_EQ(w("select count(*) from PACJENCI where PESEL = '05232112349'").toInt(), 0);
 }
