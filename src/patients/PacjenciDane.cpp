@@ -74,7 +74,8 @@ const char* const LekarzeSql =
 }  // namespace
 
 PacjenciDane::PacjenciDane(Connection& polaczenie)
-    : sqlPacjenci(polaczenie), sqlLekarze(polaczenie), sqlQuery1(polaczenie, QString()), polaczenie_(polaczenie) {
+    : StronyPacjentow(QStringLiteral("PACJENCI"), sqlPacjenci, sqlQuery1),
+      sqlPacjenci(polaczenie), sqlLekarze(polaczenie), sqlQuery1(polaczenie, QString()), polaczenie_(polaczenie) {
   sqlPacjenci.setInsertSql(QString::fromUtf8(WstawSql));
   sqlPacjenci.setUpdateSql(QString::fromUtf8(ZmienSql));
   sqlPacjenci.setRefreshSql(QString::fromUtf8(OdswiezSql));
@@ -120,35 +121,12 @@ void PacjenciDane::BudujWarunki(bool filtrWlaczony, const QString& tekstFiltra, 
   Warunki = WarunkiPacjentow::BudujWarunki(filtrWlaczony, tekstFiltra, pokazUsunietych);
 }
 
-void PacjenciDane::PoliczWyniki() {
-  sqlQuery1.setSql(WarunkiPacjentow::ZapytanieIlosci(QStringLiteral("PACJENCI"), Warunki));
-  for (auto it = Warunki.parametry.cbegin(); it != Warunki.parametry.cend(); ++it) sqlQuery1.setParam(it.key(), it.value());
-  sqlQuery1.execute();
-  IloscWynikow = sqlQuery1.value(QStringLiteral("ILOSC")).toInt();
-  Strona = 0;
-  IloscStron = WarunkiPacjentow::IloscStron(IloscWynikow);
-}
-
-void PacjenciDane::PobierzStrone() {
-  const int id = BiezaceID();
-  sqlPacjenci.close();
-  sqlPacjenci.setSelectSql(WarunkiPacjentow::ZapytanieStrony(QStringLiteral("PACJENCI"), Warunki, Strona));
-  for (auto it = Warunki.parametry.cbegin(); it != Warunki.parametry.cend(); ++it) sqlPacjenci.setParam(it.key(), it.value());
-  sqlPacjenci.open();
-  if (id != 0) sqlPacjenci.locate(QStringLiteral("ID"), id);
-}
-
 int PacjenciDane::ZnajdzPacjenta(const QString& pesel) {
   sqlQuery1.setSql(QStringLiteral("select ID\nfrom PACJENCI\nwhere PESEL = cast(:pesel as varchar(%1))")
                        .arg(WarunkiPacjentow::DlugoscFiltra));
   sqlQuery1.setParam(QStringLiteral("pesel"), pesel.left(WarunkiPacjentow::DlugoscFiltra));
   sqlQuery1.execute();
   return sqlQuery1.value(QStringLiteral("ID")).toInt();
-}
-
-int PacjenciDane::BiezaceID() const {
-  if (!sqlPacjenci.isOpen() || sqlPacjenci.recNo() < 0) return 0;
-  return sqlPacjenci.intValue(QStringLiteral("ID"));
 }
 
 bool PacjenciDane::BiezacyAktywny() const { return sqlPacjenci.text(QStringLiteral("AKTYW")) == QStringLiteral("T"); }

@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 #include "patients/DelegatPacjentow.h"
 #include "patients/PacjenciHistoria.h"
-#include "patients/PacjenciReguly.h"
+#include "patients/PasekListyStron.h"
 #include "ui/Klepsydra.h"
 #include "ui/Kolory.h"
 #include "ui/Komunikaty.h"
@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
@@ -29,30 +28,10 @@
 
 namespace {
 
-QAction* akcja(QWidget* okno, const char* nazwa, const char* podpis, const char* podpowiedz,
-               const QKeySequence& skrot = {}) {
-  auto* a = new QAction(QString::fromUtf8(podpis), okno);
-  a->setObjectName(QString::fromLatin1(nazwa));
-  a->setStatusTip(QString::fromUtf8(podpowiedz));
-  a->setToolTip(QString::fromUtf8(*podpowiedz ? podpowiedz : podpis));
-  a->setShortcutContext(Qt::WindowShortcut);
-  if (!skrot.isEmpty()) a->setShortcut(skrot);
-  okno->addAction(a);
-  return a;
-}
-
 const QList<QKeySequence> SkrotEnter{QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
 const QList<QKeySequence> SkrotCtrlEnter{QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
 const QString PodpowiedzTessor =
     QStringLiteral("Dodaj pacjenta z bazy 'Tessor'\nWymaga ustawienia parametru .... w oknie 'Opcje'");
-
-QFrame* linia(QWidget* rodzic) {
-  auto* f = new QFrame(rodzic);
-  f->setFrameShape(QFrame::VLine);
-  f->setFrameShadow(QFrame::Sunken);
-  return f;
-}
-
 }  // namespace
 
 TForm_Pacjenci::TForm_Pacjenci(TForm1& glowne) : glowne_(glowne), dane_(glowne.Polaczenie()) {
@@ -77,34 +56,25 @@ TForm_Pacjenci::TForm_Pacjenci(TForm1& glowne) : glowne_(glowne), dane_(glowne.P
 TForm_Pacjenci::~TForm_Pacjenci() { qApp->removeEventFilter(this); }
 
 void TForm_Pacjenci::UtworzAkcje() {
-  aDodaj = akcja(this, "aDodaj", "Dodaj", "Dodaj pacjenta do listy", Qt::Key_Insert);
-  aDodajZTessor = akcja(this, "aDodajZTessor", "Dodaj pacjenta z bazy 'Tessor'", "Dodaj pacjenta z bazy 'Tessor'",
+  aDodaj = AkcjaOkna(this, "aDodaj", "Dodaj", "Dodaj pacjenta do listy", Qt::Key_Insert);
+  aDodajZTessor = AkcjaOkna(this, "aDodajZTessor", "Dodaj pacjenta z bazy 'Tessor'", "Dodaj pacjenta z bazy 'Tessor'",
                         QKeySequence(Qt::CTRL | Qt::Key_Insert));
-  aImportuj = akcja(this, "aImportuj", "Importuj listę pacjentow z pliku CSV", "Importuj listę pacjentow z pliku CSV");
-  aEdytuj = akcja(this, "aEdytuj", "Edytuj", "Edytuj dane pacjenta");
-  aUsun = akcja(this, "aUsun", "Usuń pacjenta", "Usuń pacjenta z listy");
-  aPrzywroc = akcja(this, "aPrzywroc", "Przywróć usuniętego pacjenta", "");
-  aHistoria = akcja(this, "aHistoria", "Historia", "Historia pacjenta", QKeySequence(Qt::CTRL | Qt::Key_H));
-  aDrukuj = akcja(this, "aDrukuj", "Drukuj", "");
-  aKarta = akcja(this, "aKarta", "Karta", "");
-  aGoToFiltruj = akcja(this, "aGoToFiltruj", "aGoToFiltruj", "", QKeySequence(Qt::CTRL | Qt::Key_F));
-  aFiltruj = akcja(this, "aFiltruj", "Filtruj", "Filtrowanie listy pacjentów wg nazwiska i imienia lub nr PESEL",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-  aGoToSzukaj = akcja(this, "aGoToSzukaj", "aGoToSzukaj", "", QKeySequence(Qt::CTRL | Qt::Key_W));
-  aSzukaj = akcja(this, "aSzukaj", "Szukaj", "Wyszukiwanie pacjenta wg nazwiska i imienia lub nr PESEL",
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-  aPoprzednia = akcja(this, "aPoprzednia", "Poprzednia", "Poprzednia strona wyników", QKeySequence(Qt::CTRL | Qt::Key_Left));
-  aNastepna = akcja(this, "aNastepna", "Nastepna", "Następna strona wyników", QKeySequence(Qt::CTRL | Qt::Key_Right));
-  aOdswiez = akcja(this, "aOdswiez", "Odśwież", "", Qt::Key_F5);
+  aImportuj = AkcjaOkna(this, "aImportuj", "Importuj listę pacjentow z pliku CSV", "Importuj listę pacjentow z pliku CSV");
+  aEdytuj = AkcjaOkna(this, "aEdytuj", "Edytuj", "Edytuj dane pacjenta");
+  aUsun = AkcjaOkna(this, "aUsun", "Usuń pacjenta", "Usuń pacjenta z listy");
+  aPrzywroc = AkcjaOkna(this, "aPrzywroc", "Przywróć usuniętego pacjenta", "");
+  aHistoria = AkcjaOkna(this, "aHistoria", "Historia", "Historia pacjenta", QKeySequence(Qt::CTRL | Qt::Key_H));
+  aDrukuj = AkcjaOkna(this, "aDrukuj", "Drukuj", "");
+  aKarta = AkcjaOkna(this, "aKarta", "Karta", "");
+  pasek_.UtworzAkcje(this, "Nastepna");
+  aGoToFiltruj = pasek_.aGoToFiltruj;
+  aFiltruj = pasek_.aFiltruj;
+  aGoToSzukaj = pasek_.aGoToSzukaj;
+  aSzukaj = pasek_.aSzukaj;
+  aPoprzednia = pasek_.aPoprzednia;
+  aNastepna = pasek_.aNastepna;
+  aOdswiez = AkcjaOkna(this, "aOdswiez", "Odśwież", "", Qt::Key_F5);
 
-  connect(aGoToFiltruj, &QAction::triggered, this, [this] {
-    edFiltruj->setFocus(Qt::ShortcutFocusReason);
-    edFiltruj->selectAll();
-  });
-  connect(aGoToSzukaj, &QAction::triggered, this, [this] {
-    edSzukaj->setFocus(Qt::ShortcutFocusReason);
-    edSzukaj->selectAll();
-  });
   connect(aDodaj, &QAction::triggered, this, &TForm_Pacjenci::aDodajExecute);
   connect(aEdytuj, &QAction::triggered, this, &TForm_Pacjenci::aEdytujExecute);
   connect(aFiltruj, &QAction::triggered, this, &TForm_Pacjenci::aFiltrujExecute);
@@ -195,46 +165,14 @@ void TForm_Pacjenci::UtworzUklad() {
   connect(DBGrid1, &SiatkaListy::podwojneKlikniecie, this, &TForm_Pacjenci::DBGrid1DblClick);
   uklad->addWidget(DBGrid1, 1);
 
-  auto* pasek = new QHBoxLayout;
-  pasek->addWidget(new QLabel(QStringLiteral("Filtrowanie:"), this));
-  edFiltruj = new QLineEdit(this);
-  edFiltruj->setObjectName(QStringLiteral("edFiltruj"));
-  pasek->addWidget(edFiltruj);
-  btnFiltruj = new QPushButton(aFiltruj->text(), this);
-  btnFiltruj->setObjectName(QStringLiteral("btnFiltruj"));
-  btnFiltruj->setCheckable(true);
-  btnFiltruj->setToolTip(aFiltruj->toolTip());
-  connect(btnFiltruj, &QPushButton::clicked, this, &TForm_Pacjenci::aFiltrujExecute);
-  pasek->addWidget(btnFiltruj);
-  pasek->addWidget(linia(this));
-  pasek->addWidget(new QLabel(QStringLiteral("Wyszukiwanie:"), this));
-  edSzukaj = new QLineEdit(this);
-  edSzukaj->setObjectName(QStringLiteral("edSzukaj"));
-  paletaSzukaj_ = edSzukaj->palette();
-  connect(edSzukaj, &QLineEdit::textChanged, this, &TForm_Pacjenci::aSzukajExecute);
-  pasek->addWidget(edSzukaj);
-  btnSzukaj = new QPushButton(aSzukaj->text(), this);
-  btnSzukaj->setToolTip(aSzukaj->toolTip());
-  connect(btnSzukaj, &QPushButton::clicked, this, &TForm_Pacjenci::aSzukajExecute);
-  pasek->addWidget(btnSzukaj);
-  pasek->addWidget(linia(this));
-  auto* strony = new QVBoxLayout;
-  lblWyniki = new QLabel(QStringLiteral("Wyników: xxx.  Strona xx/yy"), this);
-  lblWyniki->setObjectName(QStringLiteral("lblWyniki"));
-  strony->addWidget(lblWyniki);
-  auto* przyciskiStron = new QHBoxLayout;
-  btnPoprzednia = new QPushButton(aPoprzednia->text(), this);
-  btnNastepna = new QPushButton(aNastepna->text(), this);
-  connect(btnPoprzednia, &QPushButton::clicked, aPoprzednia, &QAction::trigger);
-  connect(btnNastepna, &QPushButton::clicked, aNastepna, &QAction::trigger);
-  // The buttons follow their actions' enabled state.
-  connect(aPoprzednia, &QAction::enabledChanged, btnPoprzednia, &QWidget::setEnabled);
-  connect(aNastepna, &QAction::enabledChanged, btnNastepna, &QWidget::setEnabled);
-  przyciskiStron->addWidget(btnPoprzednia);
-  przyciskiStron->addWidget(btnNastepna);
-  strony->addLayout(przyciskiStron);
-  pasek->addLayout(strony);
-  uklad->addLayout(pasek);
+  uklad->addLayout(pasek_.UtworzUklad(this, "lblWyniki", false));
+  edFiltruj = pasek_.edFiltruj;
+  btnFiltruj = pasek_.btnFiltruj;
+  edSzukaj = pasek_.edSzukaj;
+  btnSzukaj = pasek_.btnSzukaj;
+  lblWyniki = pasek_.lblWyniki;
+  btnPoprzednia = pasek_.btnPoprzednia;
+  btnNastepna = pasek_.btnNastepna;
 
   auto* dol = new QHBoxLayout;
   cbxSzybkieFiltrowanie = new QCheckBox(QStringLiteral("Szybkie filtrowanie"), this);
@@ -249,7 +187,7 @@ void TForm_Pacjenci::UtworzUklad() {
   dol->addStretch(1);
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnAnuluj = new QPushButton(QStringLiteral("Anuluj"), this);
-  for (QPushButton* b : {btnFiltruj, btnSzukaj, btnPoprzednia, btnNastepna, btnOK, btnAnuluj}) b->setAutoDefault(false);
+  for (QPushButton* b : {btnOK, btnAnuluj}) b->setAutoDefault(false);
   btnOK->setDefault(true);
   connect(btnOK, &QPushButton::clicked, this, &TForm_Pacjenci::btnOKClick);
   connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
@@ -342,11 +280,7 @@ void TForm_Pacjenci::UstawAkcje() {
   // Neither applies without a row, so both need one.
   aUsun->setEnabled(biezacy && aktywny);
   aPrzywroc->setEnabled(biezacy && !aktywny);
-  lblWyniki->setText(QStringLiteral("Wyników: %1.  Strona %2/%3").arg(dane_.IloscWynikow).arg(dane_.Strona + 1).arg(dane_.IloscStron));
-  aPoprzednia->setEnabled(dane_.Strona > 0);
-  aNastepna->setEnabled(dane_.Strona < dane_.IloscStron - 1);
-  btnPoprzednia->setEnabled(aPoprzednia->isEnabled());
-  btnNastepna->setEnabled(aNastepna->isEnabled());
+  pasek_.PokazStrone(dane_);
 }
 
 void TForm_Pacjenci::aFiltrujExecute() {
@@ -366,25 +300,7 @@ void TForm_Pacjenci::aFiltrujExecute() {
   UstawAkcje();
 }
 
-void TForm_Pacjenci::aSzukajExecute() {
-  const QString tekst = edSzukaj->text();
-  bool znaleziono = true;
-  if (!tekst.isEmpty() && dane_.sqlPacjenci.isOpen()) {
-    QStringList nazwy, pesele;
-    for (int i = 0; i < dane_.sqlPacjenci.count(); ++i) {
-      nazwy << dane_.sqlPacjenci.valueAt(i, QStringLiteral("_nazwisko_imie")).toString();
-      pesele << dane_.sqlPacjenci.valueAt(i, QStringLiteral("PESEL")).toString();
-    }
-    const int wiersz = PacjenciReguly::SzukajWStronie(nazwy, pesele, tekst);
-    znaleziono = wiersz >= 0;
-    if (znaleziono) dane_.sqlPacjenci.moveTo(wiersz);
-  } else if (!tekst.isEmpty()) {
-    znaleziono = false;
-  }
-  QPalette p = paletaSzukaj_;
-  if (!znaleziono) p.setColor(QPalette::Base, Kolory::NieZnaleziono);
-  edSzukaj->setPalette(p);
-}
+void TForm_Pacjenci::aSzukajExecute() { pasek_.Szukaj(dane_.sqlPacjenci, QStringLiteral("_nazwisko_imie")); }
 
 void TForm_Pacjenci::aPoprzedniaExecute() {
   if (dane_.Strona <= 0) return;

@@ -4,10 +4,10 @@
 // typing into the list or by a card scan. Opened modally to maintain the
 // register ("EDYCJA") or to choose a patient ("WYBOR"), handing back WybraneID.
 #include "patients/PacjenciDane.h"
+#include "patients/PasekListyStron.h"
 
 #include <QDialog>
 #include <QKeySequence>
-#include <QPalette>
 #include <QTimer>
 #include <functional>
 
@@ -119,6 +119,6 @@ class TForm_Pacjenci : public QDialog {
 
   TForm1& glowne_;
   PacjenciDane dane_;
-  QPalette paletaSzukaj_;
+  PasekListyStron pasek_;
   bool otwarte_ = false;
 };

@@ -128,13 +128,7 @@ bool TForm_Pacjenci::KlawiszFiltra(QKeyEvent* e) {
   return false;
 }
 
-bool TForm_Pacjenci::KlawiszSzukania(QKeyEvent* e) {
-  if ((klawiszEnter(e) && e->modifiers() == Qt::NoModifier) || e->key() == Qt::Key_Escape) {
-    DBGrid1->setFocus();
-    return true;
-  }
-  return false;
-}
+bool TForm_Pacjenci::KlawiszSzukania(QKeyEvent* e) { return pasek_.KlawiszSzukania(e, DBGrid1); }
 
 void TForm_Pacjenci::edFiltrujSzukaj_OnEnter() {
   // Enter and Delete act inside the box.

@@ -2,10 +2,9 @@
 
 #include "app/StanProgramu.h"
 #include "db/DbError.h"
-#include "patients/PacjenciReguly.h"
+#include "patients/PasekListyStron.h"
 #include "schedule/FiltrSkanera.h"
 #include "ui/Klepsydra.h"
-#include "ui/Kolory.h"
 #include "ui/Komunikaty.h"
 #include "ui/SiatkaListy.h"
 
@@ -13,38 +12,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-QAction* akcja(QWidget* okno, const char* nazwa, const char* podpis, const char* podpowiedz, const QKeySequence& skrot) {
-  auto* a = new QAction(QString::fromUtf8(podpis), okno);
-  a->setObjectName(QString::fromLatin1(nazwa));
-  a->setStatusTip(QString::fromUtf8(podpowiedz));
-  a->setToolTip(QString::fromUtf8(*podpowiedz ? podpowiedz : podpis));
-  a->setShortcutContext(Qt::WindowShortcut);
-  a->setShortcut(skrot);
-  okno->addAction(a);
-  return a;
-}
-
-QFrame* linia(QWidget* rodzic) {
-  auto* f = new QFrame(rodzic);
-  f->setFrameShape(QFrame::VLine);
-  f->setFrameShadow(QFrame::Sunken);
-  return f;
-}
-
-}  // namespace
 
 TForm_Tessor_Pacjenci::TForm_Tessor_Pacjenci(const StanProgramu& stan, QWidget* parent)
     : QDialog(parent), stan_(stan) {
@@ -63,23 +38,14 @@ TForm_Tessor_Pacjenci::TForm_Tessor_Pacjenci(const StanProgramu& stan, QWidget* 
 TForm_Tessor_Pacjenci::~TForm_Tessor_Pacjenci() { dane_.Zamknij(); }
 
 void TForm_Tessor_Pacjenci::UtworzAkcje() {
-  aGoToFiltruj = akcja(this, "aGoToFiltruj", "aGoToFiltruj", "", QKeySequence(Qt::CTRL | Qt::Key_F));
-  aFiltruj = akcja(this, "aFiltruj", "Filtruj", "Filtrowanie listy pacjentów wg nazwiska i imienia lub nr PESEL",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-  aGoToSzukaj = akcja(this, "aGoToSzukaj", "aGoToSzukaj", "", QKeySequence(Qt::CTRL | Qt::Key_W));
-  aSzukaj = akcja(this, "aSzukaj", "Szukaj", "Wyszukiwanie pacjenta wg nazwiska i imienia lub nr PESEL",
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-  aPoprzednia = akcja(this, "aPoprzednia", "Poprzednia", "Poprzednia strona wyników", QKeySequence(Qt::CTRL | Qt::Key_Left));
-  aNastepna = akcja(this, "aNastepna", "Następna", "Następna strona wyników", QKeySequence(Qt::CTRL | Qt::Key_Right));
+  pasek_.UtworzAkcje(this, "Następna");
+  aGoToFiltruj = pasek_.aGoToFiltruj;
+  aFiltruj = pasek_.aFiltruj;
+  aGoToSzukaj = pasek_.aGoToSzukaj;
+  aSzukaj = pasek_.aSzukaj;
+  aPoprzednia = pasek_.aPoprzednia;
+  aNastepna = pasek_.aNastepna;
 
-  connect(aGoToFiltruj, &QAction::triggered, this, [this] {
-    edFiltruj->setFocus(Qt::ShortcutFocusReason);
-    edFiltruj->selectAll();
-  });
-  connect(aGoToSzukaj, &QAction::triggered, this, [this] {
-    edSzukaj->setFocus(Qt::ShortcutFocusReason);
-    edSzukaj->selectAll();
-  });
   connect(aFiltruj, &QAction::triggered, this, &TForm_Tessor_Pacjenci::aFiltrujExecute);
   connect(aSzukaj, &QAction::triggered, this, &TForm_Tessor_Pacjenci::aSzukajExecute);
   connect(aPoprzednia, &QAction::triggered, this, &TForm_Tessor_Pacjenci::aPoprzedniaExecute);
@@ -90,45 +56,14 @@ void TForm_Tessor_Pacjenci::UtworzUklad() {
   auto* uklad = new QVBoxLayout(this);
   uklad->setContentsMargins(4, 4, 4, 4);
 
-  auto* pasek = new QHBoxLayout;
-  pasek->addWidget(new QLabel(QStringLiteral("Filtrowanie:"), this));
-  edFiltruj = new QLineEdit(this);
-  edFiltruj->setObjectName(QStringLiteral("edFiltruj"));
-  pasek->addWidget(edFiltruj);
-  btnFiltruj = new QPushButton(aFiltruj->text(), this);
-  btnFiltruj->setObjectName(QStringLiteral("btnFiltruj"));
-  btnFiltruj->setCheckable(true);
-  btnFiltruj->setToolTip(aFiltruj->toolTip());
-  connect(btnFiltruj, &QPushButton::clicked, this, &TForm_Tessor_Pacjenci::aFiltrujExecute);
-  pasek->addWidget(btnFiltruj);
-  pasek->addWidget(linia(this));
-  pasek->addWidget(new QLabel(QStringLiteral("Wyszukiwanie:"), this));
-  edSzukaj = new QLineEdit(this);
-  edSzukaj->setObjectName(QStringLiteral("edSzukaj"));
-  paletaSzukaj_ = edSzukaj->palette();
-  connect(edSzukaj, &QLineEdit::textChanged, this, &TForm_Tessor_Pacjenci::aSzukajExecute);
-  pasek->addWidget(edSzukaj);
-  btnSzukaj = new QPushButton(aSzukaj->text(), this);
-  btnSzukaj->setToolTip(aSzukaj->toolTip());
-  connect(btnSzukaj, &QPushButton::clicked, this, &TForm_Tessor_Pacjenci::aSzukajExecute);
-  pasek->addWidget(btnSzukaj);
-  pasek->addWidget(linia(this));
-  auto* strony = new QVBoxLayout;
-  Label4 = new QLabel(QStringLiteral("Wyników: xxx.  Strona xx/yy"), this);
-  Label4->setObjectName(QStringLiteral("Label4"));
-  strony->addWidget(Label4);
-  auto* przyciskiStron = new QHBoxLayout;
-  btnPoprzednia = new QPushButton(aPoprzednia->text(), this);
-  btnNastepna = new QPushButton(aNastepna->text(), this);
-  btnPoprzednia->setToolTip(aPoprzednia->toolTip());
-  btnNastepna->setToolTip(aNastepna->toolTip());
-  connect(btnPoprzednia, &QPushButton::clicked, aPoprzednia, &QAction::trigger);
-  connect(btnNastepna, &QPushButton::clicked, aNastepna, &QAction::trigger);
-  przyciskiStron->addWidget(btnPoprzednia);
-  przyciskiStron->addWidget(btnNastepna);
-  strony->addLayout(przyciskiStron);
-  pasek->addLayout(strony);
-  uklad->addLayout(pasek);
+  uklad->addLayout(pasek_.UtworzUklad(this, "Label4", true));
+  edFiltruj = pasek_.edFiltruj;
+  btnFiltruj = pasek_.btnFiltruj;
+  edSzukaj = pasek_.edSzukaj;
+  btnSzukaj = pasek_.btnSzukaj;
+  Label4 = pasek_.lblWyniki;
+  btnPoprzednia = pasek_.btnPoprzednia;
+  btnNastepna = pasek_.btnNastepna;
 
   DBGrid1 = new SiatkaListy(this);
   DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -170,7 +105,7 @@ void TForm_Tessor_Pacjenci::UtworzUklad() {
   dol->addStretch(1);
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnAnuluj = new QPushButton(QStringLiteral("Anuluj"), this);
-  for (QPushButton* b : {btnFiltruj, btnSzukaj, btnPoprzednia, btnNastepna, btnOK, btnAnuluj}) b->setAutoDefault(false);
+  for (QPushButton* b : {btnOK, btnAnuluj}) b->setAutoDefault(false);
   connect(btnOK, &QPushButton::clicked, this, &TForm_Tessor_Pacjenci::btnOKClick);
   connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
   dol->addWidget(btnOK);
@@ -254,12 +189,7 @@ void TForm_Tessor_Pacjenci::Przebuduj() {
 }
 
 void TForm_Tessor_Pacjenci::UstawAkcje() {
-  Label4->setText(
-      QStringLiteral("Wyników: %1.  Strona %2/%3").arg(dane_.IloscWynikow).arg(dane_.Strona + 1).arg(dane_.IloscStron));
-  aPoprzednia->setEnabled(dane_.Strona > 0);
-  aNastepna->setEnabled(dane_.Strona < dane_.IloscStron - 1);
-  btnPoprzednia->setEnabled(aPoprzednia->isEnabled());
-  btnNastepna->setEnabled(aNastepna->isEnabled());
+  pasek_.PokazStrone(dane_);
   btnOK->setEnabled(dane_.BiezaceID() != 0);
 }
 
@@ -281,24 +211,7 @@ void TForm_Tessor_Pacjenci::aFiltrujExecute() {
   UstawAkcje();
 }
 
-void TForm_Tessor_Pacjenci::aSzukajExecute() {
-  const QString tekst = edSzukaj->text();
-  bool znaleziono = true;
-  if (!tekst.isEmpty()) {
-    const Dataset& ds = dane_.sqlPacjent;
-    QStringList nazwy, pesele;
-    for (int i = 0; ds.isOpen() && i < ds.count(); ++i) {
-      nazwy << ds.valueAt(i, QStringLiteral("_pacjent_name")).toString();
-      pesele << ds.valueAt(i, QStringLiteral("PESEL")).toString();
-    }
-    const int wiersz = PacjenciReguly::SzukajWStronie(nazwy, pesele, tekst);
-    znaleziono = wiersz >= 0;
-    if (znaleziono) dane_.sqlPacjent.moveTo(wiersz);
-  }
-  QPalette p = paletaSzukaj_;
-  if (!znaleziono) p.setColor(QPalette::Base, Kolory::NieZnaleziono);
-  edSzukaj->setPalette(p);
-}
+void TForm_Tessor_Pacjenci::aSzukajExecute() { pasek_.Szukaj(dane_.sqlPacjent, QStringLiteral("_pacjent_name")); }
 
 void TForm_Tessor_Pacjenci::aPoprzedniaExecute() {
   if (dane_.Strona <= 0 || !dane_.IBDatabaseTESSOR.isOpen()) return;

@@ -3,10 +3,10 @@
 // of its PACJENT rows, filtered by the server and searched within the page.
 // The row confirmed with OK is handed back in WybranyPacjent. The companion
 // database is opened when the picker is shown and closed when it closes.
+#include "patients/PasekListyStron.h"
 #include "patients/TessorDane.h"
 
 #include <QDialog>
-#include <QPalette>
 
 class QAction;
 class QCheckBox;
@@ -68,7 +68,7 @@ class TForm_Tessor_Pacjenci : public QDialog {
 
   const StanProgramu& stan_;
   TessorDane dane_;
-  QPalette paletaSzukaj_;
+  PasekListyStron pasek_;
   bool otwarte_ = false;
   bool anulujEsc_ = false;
 };

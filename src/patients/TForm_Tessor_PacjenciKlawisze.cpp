@@ -42,13 +42,7 @@ bool TForm_Tessor_Pacjenci::KlawiszFiltra(QKeyEvent* e) {
   return false;
 }
 
-bool TForm_Tessor_Pacjenci::KlawiszSzukania(QKeyEvent* e) {
-  if ((klawiszEnter(e) && e->modifiers() == Qt::NoModifier) || e->key() == Qt::Key_Escape) {
-    DBGrid1->setFocus();
-    return true;
-  }
-  return false;
-}
+bool TForm_Tessor_Pacjenci::KlawiszSzukania(QKeyEvent* e) { return pasek_.KlawiszSzukania(e, DBGrid1); }
 
 void TForm_Tessor_Pacjenci::UstawPrzyciskiDomyslne(bool siatka) {
   btnOK->setDefault(siatka);

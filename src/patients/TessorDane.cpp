@@ -4,7 +4,9 @@
 
 #include <QDateTime>
 
-TessorDane::TessorDane() : sqlPacjent(IBDatabaseTESSOR), sqlQuery(IBDatabaseTESSOR, QString()) {
+TessorDane::TessorDane()
+    : StronyPacjentow(QStringLiteral("PACJENT"), sqlPacjent, sqlQuery),
+      sqlPacjent(IBDatabaseTESSOR), sqlQuery(IBDatabaseTESSOR, QString()) {
   sqlPacjent.addCalculatedField(QStringLiteral("_pacjent_name"));
   // The update time as the program shows times: DD-MM-YYYY HH:NN.
   sqlPacjent.addCalculatedField(QStringLiteral("_dtaktualiz"));
@@ -31,29 +33,6 @@ void TessorDane::Zamknij() {
 
 void TessorDane::BudujWarunki(bool filtrWlaczony, const QString& tekstFiltra) {
   Warunki = WarunkiPacjentow::BudujWarunkiTessor(filtrWlaczony, tekstFiltra);
-}
-
-void TessorDane::PoliczWyniki() {
-  sqlQuery.setSql(WarunkiPacjentow::ZapytanieIlosci(QStringLiteral("PACJENT"), Warunki));
-  for (auto it = Warunki.parametry.cbegin(); it != Warunki.parametry.cend(); ++it) sqlQuery.setParam(it.key(), it.value());
-  sqlQuery.execute();
-  IloscWynikow = sqlQuery.value(QStringLiteral("ILOSC")).toInt();
-  Strona = 0;
-  IloscStron = WarunkiPacjentow::IloscStron(IloscWynikow);
-}
-
-void TessorDane::PobierzStrone() {
-  const int id = BiezaceID();
-  sqlPacjent.close();
-  sqlPacjent.setSelectSql(WarunkiPacjentow::ZapytanieStrony(QStringLiteral("PACJENT"), Warunki, Strona));
-  for (auto it = Warunki.parametry.cbegin(); it != Warunki.parametry.cend(); ++it) sqlPacjent.setParam(it.key(), it.value());
-  sqlPacjent.open();
-  if (id != 0) sqlPacjent.locate(QStringLiteral("ID"), id);
-}
-
-int TessorDane::BiezaceID() const {
-  if (!sqlPacjent.isOpen() || sqlPacjent.recNo() < 0) return 0;
-  return sqlPacjent.intValue(QStringLiteral("ID"));
 }
 
 TessorReguly::PacjentTessor TessorDane::BiezacyPacjent() const {
