@@ -7,6 +7,7 @@
 #include "support/OknoGlowneTestowe.h"
 
 #include <QAction>
+#include <csignal>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -178,4 +179,15 @@ TEST(Start, ClosingWritesTheSettings) {
   CzytajUstawienia(s);
   EXPECT_EQ(s.grafik_co, 20);
   EXPECT_EQ(s.SzerKolumn[3], 300);
+}
+
+TEST(Zamkniecie, SigtermClosesTheMainWindowAsItsCloseBoxDoes) {
+  OknoGlowneTestowe t;
+  const QString ini = t.baza.katalog() + "orbe.ini";
+  QFile::remove(ini);
+  ASSERT_TRUE(t.okno().isVisible());
+  ::raise(SIGTERM);
+  for (int i = 0; i < 400 && t.okno().isVisible(); ++i) QTest::qWait(5);
+  EXPECT_FALSE(t.okno().isVisible());
+  EXPECT_TRUE(QFile::exists(ini));  // the settings were written on the way out
 }
